@@ -1,0 +1,19 @@
+// The engine's view of the endgame tablebases: initialise, release, probe.
+#pragma once
+#include "position/types.h"
+
+struct SearchContext;
+
+extern int TablebasesInitialised;  // 1 while an initialisation is outstanding
+extern int TablebasePieces;        // largest number of men of the tables found; 0 when none
+
+// Initialises from the NalimovPath and NalimovCache options (nothing for an empty path).
+void InitTablebases();
+// Releases the initialisation made by InitTablebases, if any.
+void ReleaseTablebases();
+// Distance-to-mate score of the position in the context's piece lists, with the pieces
+// looked up on board, for side to move (0 white, 1 black) and en-passant target square
+// (0 for none). 30001 when no table covers the position.
+int ProbeTablebase(const SearchContext& context, const PieceCode* board, int side, int enPassant);
+// Memory taken by compressed-table decoding, in megabytes with two decimals.
+const char* TablebaseMemoryText();
