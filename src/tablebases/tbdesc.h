@@ -28,3 +28,10 @@ struct CTbDesc {
 };
 
 extern CTbDesc rgtbdDesc[cTb + 1];
+
+// Number of extent files of one side: one, or for a split table one per 2^31 bytes of data.
+inline int CTbExtents(const CTbDesc& tbd, color side) {
+  if (!(tbd.flags & fSplit)) return 1;
+  uint64_t cb = tbd.positions[side] * ((tbd.flags & f16Bit) ? 2u : 1u);
+  return int(cb >> 31) + 1;
+}
