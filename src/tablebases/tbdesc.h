@@ -20,11 +20,11 @@ struct CTbDesc {
   char szName[8];
   INDEX positions[2];
   // Run-time fields, filled by initialisation and by the cache.
-  char* rgszExtentName[2][cTbMaxExtents];
-  pthread_mutex_t rglockSide[2];
-  FILE* rgfpExtent[2][cTbMaxExtents];
-  decode_info* rgpdiExtent[2][cTbMaxExtents];
-  CTbCacheBucket* rgpBuckets[2];
+  char* rgszExtentName[2][cTbMaxExtents]{};
+  pthread_mutex_t rglockSide[2]{};
+  FILE* rgfpExtent[2][cTbMaxExtents]{};
+  decode_info* rgpdiExtent[2][cTbMaxExtents]{};
+  CTbCacheBucket* rgpBuckets[2]{};
 };
 
 extern CTbDesc rgtbdDesc[cTb + 1];
