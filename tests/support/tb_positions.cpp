@@ -448,4 +448,168 @@ testing::AssertionResult CheckSampled(PfnCalcIndex pfn, std::string_view szTable
   return ck.Result();
 }
 
+// ---------------------------------------------------------------------------------------
+// Positions with an en-passant right.
+
+namespace {
+
+// Calls f(sqEnP) for each en-passant square the placement allows with stm to move.
+template <typename F>
+bool FForEachEnPassantSquare(const Setup& s, const TbPlacement& pl, F&& f) {
+  color cOther = 1 - s.stm;
+  int dsq = s.stm == 0 ? 8 : -8;             // the way the side to move's pawns go
+  int rankV = s.stm == 0 ? 4 : 3;            // where the two-square advance ends
+  uint64_t bbOcc = Bit(pl.rgsq[0][0]) | Bit(pl.rgsq[1][0]), bbMoverPawns = 0;
+  for (const Man& man : s.rgman) {
+    bbOcc |= Bit(pl.rgsq[man.c][man.slot]);
+    if (man.c == s.stm && man.type == 1) bbMoverPawns |= Bit(pl.rgsq[man.c][man.slot]);
+  }
+  for (int n = 0; n < s.mat.rgcMen[cOther][1]; n++) {
+    square sqV = pl.rgsq[cOther][4 + n], sqE = sqV + dsq;
+    if (Rank(sqV) != rankV || (bbOcc & (Bit(sqE) | Bit(sqE + dsq)))) continue;
+    bool fBeside = (File(sqV) > 0 && (bbMoverPawns & Bit(sqV - 1))) ||
+                   (File(sqV) < 7 && (bbMoverPawns & Bit(sqV + 1)));
+    if (fBeside && !f(sqE)) return false;
+  }
+  return true;
+}
+
+// Runs the checks over positions with an en-passant right; keys carry the en-passant square.
+class EnPassantChecker {
+ public:
+  EnPassantChecker(PfnCalcIndex pfn, std::string_view szTable, color stm, INDEX iFirst,
+                   INDEX cPositions, uint64_t cStride)
+      : s_(TbMaterial::FromName(szTable), stm), pfn_(pfn), iFirst_(iFirst),
+        cPositions_(cPositions), cStride_(cStride) {
+    szName_ = std::string(szTable) + (stm == 0 ? ", white to move" : ", black to move");
+  }
+
+  const Setup& S() const { return s_; }
+  INDEX IMax() const { return iMax_; }
+
+  bool FVisit(const TbPlacement& pl, square sqEnP) {
+    INDEX i = pfn_(pl.rgsq[0], pl.rgsq[1], sqEnP, 0);
+    iMax_ = std::max(iMax_, i);
+    if (i < iFirst_ || i >= cPositions_)
+      return FFail(pl, sqEnP, "index " + std::to_string(i) + " outside the en-passant range");
+    rg_.emplace_back(i, CanonicalKey(pl, sqEnP));
+    return cVisited_++ % cStride_ != 0 || FInvariant(pl, sqEnP, i);
+  }
+
+  testing::AssertionResult Result(bool fLastIsCount) {
+    std::sort(rg_.begin(), rg_.end());
+    for (size_t j = 1; j < rg_.size() && szFailure_.empty(); j++)
+      if (rg_[j].first == rg_[j - 1].first && rg_[j].second != rg_[j - 1].second)
+        FFail(EmptyPlacement(), XX, "two positions that are no images of each other share index " +
+                                        std::to_string(rg_[j].first));
+    if (fLastIsCount && szFailure_.empty() && iMax_ + 1 != cPositions_)
+      FFail(EmptyPlacement(), XX, "largest index " + std::to_string(iMax_) + ", count " +
+                                      std::to_string(cPositions_));
+    if (szFailure_.empty()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << szFailure_;
+  }
+
+ private:
+  uint64_t CanonicalKey(const TbPlacement& pl, square sqEnP) const {
+    int fg = Geo().rgfgFramePawns[pl.rgsq[0][0] * 64 + pl.rgsq[1][0]];
+    int g = fg & 1 ? 0 : 1;
+    return Key(s_, pl, g) << 6 | Geo().rgsqSym[g][sqEnP];
+  }
+
+  bool FInvariant(const TbPlacement& pl, square sqEnP, INDEX i) {
+    const Geometry& geo = Geo();
+    TbPlacement plMirror = Transformed(s_, pl, 1), plFlip = Transformed(s_, pl, 2);
+    INDEX iMirror = pfn_(plMirror.rgsq[0], plMirror.rgsq[1], geo.rgsqSym[1][sqEnP], 0);
+    if (iMirror != i) return FFail(pl, sqEnP, "left-right image gets " + std::to_string(iMirror));
+    INDEX iInverted = pfn_(plFlip.rgsq[0], plFlip.rgsq[1], geo.rgsqSym[2][sqEnP], 1);
+    if (iInverted != i) return FFail(pl, sqEnP, "fInvert 1 gives " + std::to_string(iInverted));
+    TbPlacement plSwapped = pl;
+    for (size_t j = 1; j < s_.rgman.size(); j++)
+      if (s_.rgman[j].fLikePrevious) {
+        const Man& m = s_.rgman[j];
+        std::swap(plSwapped.rgsq[m.c][m.slot - 1], plSwapped.rgsq[m.c][m.slot]);
+      }
+    if (pfn_(plSwapped.rgsq[0], plSwapped.rgsq[1], sqEnP, 0) != i)
+      return FFail(pl, sqEnP, "like men in another order get another index");
+    return true;
+  }
+
+  bool FFail(const TbPlacement& pl, square sqEnP, const std::string& sz) {
+    if (szFailure_.empty())
+      szFailure_ = szName_ + ", " + SzPlacement(pl) + ", en passant " +
+                   (sqEnP == XX ? std::string("-")
+                                : std::string{char('a' + File(sqEnP)), char('1' + Rank(sqEnP))}) +
+                   ": " + sz;
+    return false;
+  }
+
+  Setup s_;
+  PfnCalcIndex pfn_;
+  INDEX iFirst_, cPositions_, iMax_ = 0;
+  uint64_t cStride_, cVisited_ = 0;
+  std::vector<std::pair<INDEX, uint64_t>> rg_;
+  std::string szName_, szFailure_;
+};
+
+// Every legal placement with the kings given, and each of its en-passant squares.
+template <typename F>
+bool FWalkEnPassant(const Setup& s, square sqWk, square sqBk, F&& f) {
+  auto visit = [&](const TbPlacement& pl) {
+    return FForEachEnPassantSquare(s, pl, [&](square sqEnP) { return f(pl, sqEnP); });
+  };
+  return Walker(s, visit).FKings(sqWk, sqBk);
+}
+
+}  // namespace
+
+void ForEachLegalEnPassant(const TbMaterial& mat, color stm, const EnPassantVisitor& visit) {
+  Setup s(mat, stm);
+  for (square wk = 0; wk < 64; wk++)
+    for (square bk = 0; bk < 64; bk++)
+      if (!FWalkEnPassant(s, wk, bk, visit)) return;
+}
+
+void ForEachLegalEnPassantWithKings(const TbMaterial& mat, color stm, square sqWk, square sqBk,
+                                    const EnPassantVisitor& visit) {
+  FWalkEnPassant(Setup(mat, stm), sqWk, sqBk, visit);
+}
+
+testing::AssertionResult CheckAllEnPassant(PfnCalcIndex pfn, std::string_view szTable,
+                                           color stm, INDEX iFirst, INDEX cPositions) {
+  EnPassantChecker ck(pfn, szTable, stm, iFirst, cPositions, 97);
+  if (ck.S().rgman.size() > 3) return testing::AssertionFailure() << "too many men for all positions";
+  auto visit = [&](const TbPlacement& pl, square sqEnP) { return ck.FVisit(pl, sqEnP); };
+  for (square wk = 0; wk < 64; wk++)
+    for (square bk = 0; bk < 64; bk++)
+      if (!FWalkEnPassant(ck.S(), wk, bk, visit)) return ck.Result(false);
+  return ck.Result(true);
+}
+
+testing::AssertionResult CheckKingPairEnPassant(PfnCalcIndex pfn, std::string_view szTable,
+                                                color stm, INDEX iFirst, INDEX cPositions,
+                                                square sqWk, square sqBk, INDEX* piMax) {
+  EnPassantChecker ck(pfn, szTable, stm, iFirst, cPositions, 97);
+  if (!FKingsApart(sqWk, sqBk)) return testing::AssertionFailure() << "kings not apart";
+  FWalkEnPassant(ck.S(), sqWk, sqBk,
+                 [&](const TbPlacement& pl, square sqEnP) { return ck.FVisit(pl, sqEnP); });
+  if (piMax) *piMax = ck.IMax();
+  return ck.Result(false);
+}
+
+testing::AssertionResult CheckSampledEnPassant(PfnCalcIndex pfn, std::string_view szTable,
+                                               color stm, INDEX iFirst, INDEX cPositions,
+                                               int cSamples, uint64_t seed) {
+  EnPassantChecker ck(pfn, szTable, stm, iFirst, cPositions, 1);
+  std::mt19937_64 rng(seed);
+  for (int n = 0; n < cSamples;) {
+    TbPlacement pl = RandomLegal(ck.S(), rng);
+    bool fGoOn = FForEachEnPassantSquare(ck.S(), pl, [&](square sqEnP) {
+      n++;
+      return ck.FVisit(pl, sqEnP);
+    });
+    if (!fGoOn) break;
+  }
+  return ck.Result(false);
+}
+
 }  // namespace tbtest

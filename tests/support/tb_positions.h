@@ -65,4 +65,28 @@ testing::AssertionResult CheckKingPair(PfnCalcIndex pfn, std::string_view szTabl
 testing::AssertionResult CheckSampled(PfnCalcIndex pfn, std::string_view szTable, color stm,
                                       INDEX cPositions, int cSamples, uint64_t seed);
 
+// Positions with an en-passant right (tables with pawns of both colours): a legal position
+// in which a pawn of the side not to move stands where a two-square advance ends, with the
+// two squares it passed empty, and a pawn of the side to move stands beside it. A placement
+// gives one such position per pawn that fits; the visitor gets the en-passant square.
+using EnPassantVisitor = std::function<bool(const TbPlacement&, square sqEnP)>;
+void ForEachLegalEnPassant(const TbMaterial& mat, color stm, const EnPassantVisitor& visit);
+void ForEachLegalEnPassantWithKings(const TbMaterial& mat, color stm, square sqWk, square sqBk,
+                                    const EnPassantVisitor& visit);
+
+// The checks above for positions with an en-passant right: each index lies in the side's
+// en-passant range [iFirst, cPositions), two positions share an index only when they are
+// left-right images, and for a spread of positions the left-right image, the
+// colour-exchanged form (fInvert = 1) and any order of like men give the same index.
+// All positions (tables of up to three men) also asks that the largest index plus one is
+// the count; the others report the largest index through piMax when given.
+testing::AssertionResult CheckAllEnPassant(PfnCalcIndex pfn, std::string_view szTable,
+                                           color stm, INDEX iFirst, INDEX cPositions);
+testing::AssertionResult CheckKingPairEnPassant(PfnCalcIndex pfn, std::string_view szTable,
+                                                color stm, INDEX iFirst, INDEX cPositions,
+                                                square sqWk, square sqBk, INDEX* piMax = nullptr);
+testing::AssertionResult CheckSampledEnPassant(PfnCalcIndex pfn, std::string_view szTable,
+                                               color stm, INDEX iFirst, INDEX cPositions,
+                                               int cSamples, uint64_t seed);
+
 }  // namespace tbtest

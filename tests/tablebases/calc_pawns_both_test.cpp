@@ -1,0 +1,144 @@
+// Calculators of the tables with pawns of both colours: worked indices, the frames of the
+// en-passant range, symmetric tables, and position counts of both ranges (kpkp in full,
+// the others sampled, the five-man tables also over their last king pair).
+#include <gtest/gtest.h>
+#include "support/tb_positions.h"
+#include "tablebases/tbframework.h"
+#include "pawns_both_tables.h"
+
+namespace {
+
+using namespace tbtest;
+
+constexpr INDEX iFirstKpkp = 81664 * 47;  // the ordinary range of either side
+constexpr INDEX kpA1H8 = 59;              // king pair a1 / h8: the 60th square beside a1
+
+class PawnsBoth : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(FBuildIndexTables()); }
+};
+
+INDEX IndexEp(PfnCalcIndex pfn, const TbPlacement& pl, const char* szEnP, int fInvert = 0) {
+  return pfn(pl.rgsq[0], pl.rgsq[1], SqFromName(szEnP), fInvert);
+}
+
+TEST_F(PawnsBoth, WorkedEnPassantIndices) {
+  // White e5 takes d5 (from d7) towards the a-file: code 3.
+  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a1 e5 h8 d5"), "d6"),
+            iFirstKpkp + kpA1H8 * 14 + 3);
+  // Edge files: a6 only from b5 (code 0), h6 only from g5 (code 13).
+  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a1 b5 h8 a5"), "a6"),
+            iFirstKpkp + kpA1H8 * 14 + 0);
+  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a1 g5 h8 h5"), "h6"),
+            iFirstKpkp + kpA1H8 * 14 + 13);
+  // With the white king on h1 the board is mirrored first: b5 takes a5 as g5 takes h5.
+  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "h1 b5 a8 a5"), "a6"),
+            iFirstKpkp + kpA1H8 * 14 + 13);
+  // The last index of kpkp, either side: the last king pair (d8, h8) and code 13.
+  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "d8 g5 h8 h5"), "h6"), 3863491u);
+  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcB, Place("kpkp", "h8 h4 d8 g4"), "h3"), 3863491u);
+  // kppkp: d5 takes e5 (code 10) before f5 can; f5 is the other pawn, number 27.
+  EXPECT_EQ(IndexEp(T32<1,1,1>::IndCalcW, Place("kppkp", "a1 f5 d5 h8 e5"), "e6"),
+            1806671u * 46 + kpA1H8 * 616 + 388);
+  // kpppkp: b5 takes c5 (code 8); d5 and h5 are the others.
+  EXPECT_EQ(IndexEp(T42<1,1,1,1>::IndCalcW, Place("kpppkp", "a1 h5 b5 d5 h8 c5"), "c6"),
+            26061704u * 45 + kpA1H8 * 13244 + 6042);
+}
+
+TEST_F(PawnsBoth, EnPassantSquareFollowsTheFrame) {
+  // The colours exchanged: the table's white pawn stands on e4 of the arrays and takes
+  // onto d3; with fInvert = 1 that is e5 taking onto d6.
+  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a8 e4 h1 d4"), "d3", 1),
+            IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a1 e5 h8 d5"), "d6"));
+  // Black to move: the en-passant range pairs the kings (k, K) in frame m, the ordinary
+  // range flips them: here (a8, h1) against (a1, h8).
+  TbPlacement pl = Place("kpkp", "h1 e4 a8 d4");
+  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcB, pl, "e3"),
+            iFirstKpkp + INDEX(rgiKingPairPawns[56 * 64 + 7]) * 14 + 3 + 7);
+  INDEX iOrdinary = IndexOf(T22<1,1>::IndCalcB, pl);
+  EXPECT_GE(iOrdinary, rgpiOneManOffsetPawns[1][kpA1H8] * 47);
+  EXPECT_LT(iOrdinary, rgpiOneManOffsetPawns[1][kpA1H8 + 1] * 47);
+}
+
+// The same placement with and without the right: two entries, both below the count.
+TEST_F(PawnsBoth, EnPassantRightIsAPositionOfItsOwn) {
+  for (const PawnsBothTable& tb : rgPawnsBoth)
+    for (color stm : {0, 1}) {
+      TbMaterial mat = TbMaterial::FromName(tb.szName);
+      int cDone = 0;
+      ForEachLegalEnPassantWithKings(mat, stm, SqFromName("b1"), SqFromName("g8"),
+                                     [&](const TbPlacement& pl, square sqEnP) {
+        INDEX iEp = tb.rgpfn[stm](pl.rgsq[0], pl.rgsq[1], sqEnP, 0);
+        INDEX iPlain = IndexOf(tb.rgpfn[stm], pl);
+        EXPECT_LT(iPlain, tb.rgiFirstEnPassant[stm]) << tb.szName << " " << SzPlacement(pl);
+        EXPECT_GE(iEp, tb.rgiFirstEnPassant[stm]) << tb.szName << " " << SzPlacement(pl);
+        EXPECT_LT(iEp, tb.rgcPositions[stm]) << tb.szName << " " << SzPlacement(pl);
+        return ++cDone < 20;
+      });
+      EXPECT_GE(cDone, 14) << tb.szName;
+    }
+}
+
+// Black to move in a symmetric table is white to move with the colours exchanged.
+TEST_F(PawnsBoth, SymmetricTablesExchangeColours) {
+  struct Case { PfnCalcIndex pfnW, pfnB; const char *szTable, *szSquares, *szEnP; };
+  const Case rgcase[] = {
+      {T33<1,1,1,1>::IndCalcW, T33<1,1,1,1>::IndCalcB, "kppkpp", "e1 d4 h2 f8 a7 e4", "d3"},
+      {T33<2,1,2,1>::IndCalcW, T33<2,1,2,1>::IndCalcB, "knpknp", "g1 a1 c4 c8 h8 d4", "c3"},
+      {T33<3,1,3,1>::IndCalcW, T33<3,1,3,1>::IndCalcB, "kbpkbp", "a2 b1 h4 e7 b8 g4", "h3"},
+      {T33<4,1,4,1>::IndCalcW, T33<4,1,4,1>::IndCalcB, "krpkrp", "h2 a3 b4 c8 c2 a4", "b3"},
+      {T33<5,1,5,1>::IndCalcW, T33<5,1,5,1>::IndCalcB, "kqpkqp", "f3 c6 e4 a8 h8 f4", "e3"},
+  };
+  for (const Case& c : rgcase) {
+    for (int fInvert : {0, 1}) {
+      // With fInvert = 1 the arrays hold the position mirrored top to bottom.
+      TbPlacement pl = Place(c.szTable, c.szSquares);
+      for (square& sq : pl.rgsq[0]) sq = sq == XX ? XX : sq ^ 56 * fInvert;
+      for (square& sq : pl.rgsq[1]) sq = sq == XX ? XX : sq ^ 56 * fInvert;
+      for (square sqEnP : {XX, SqFromName(c.szEnP) ^ 56 * fInvert}) {
+        INDEX iB = c.pfnB(pl.rgsq[0], pl.rgsq[1], sqEnP, fInvert);
+        EXPECT_EQ(iB, c.pfnW(pl.rgsq[1], pl.rgsq[0], sqEnP, 1 - fInvert)) << c.szTable;
+      }
+    }
+  }
+}
+
+// kpkp: every legal position, with and without an en-passant right.
+TEST_F(PawnsBoth, KpkpEveryPosition) {
+  for (color stm : {0, 1}) {
+    const PawnsBothTable& tb = rgPawnsBoth[0];
+    EXPECT_TRUE(CheckAllPositions(tb.rgpfn[stm], "kpkp", stm, tb.rgiFirstEnPassant[stm]));
+    EXPECT_TRUE(CheckAllEnPassant(tb.rgpfn[stm], "kpkp", stm, tb.rgiFirstEnPassant[stm],
+                                  tb.rgcPositions[stm]));
+  }
+}
+
+// The last king pair of the en-passant range reaches the last stored position; the
+// ordinary range stays below its size. Five-man tables here, six-man ones in the long test.
+TEST_F(PawnsBoth, FiveManLastKingPair) {
+  for (const PawnsBothTable& tb : rgPawnsBoth) {
+    if (std::string(tb.szName).size() != 5) continue;
+    for (color stm : {0, 1}) {
+      square sqMover = SqFromName("d8"), sqOther = SqFromName("h8");
+      square sqWk = stm == 0 ? sqMover : sqOther, sqBk = stm == 0 ? sqOther : sqMover;
+      INDEX iMax = 0;
+      EXPECT_TRUE(CheckKingPairEnPassant(tb.rgpfn[stm], tb.szName, stm, tb.rgiFirstEnPassant[stm],
+                                         tb.rgcPositions[stm], sqWk, sqBk, &iMax));
+      EXPECT_EQ(iMax + 1, tb.rgcPositions[stm]) << tb.szName << " " << stm;
+      EXPECT_TRUE(CheckKingPair(tb.rgpfn[stm], tb.szName, stm, tb.rgiFirstEnPassant[stm],
+                                sqWk ^ 56 * stm, sqBk ^ 56 * stm));
+    }
+  }
+}
+
+TEST_F(PawnsBoth, EveryTableSampled) {
+  uint64_t seed = 1;
+  for (const PawnsBothTable& tb : rgPawnsBoth)
+    for (color stm : {0, 1}) {
+      EXPECT_TRUE(CheckSampled(tb.rgpfn[stm], tb.szName, stm, tb.rgiFirstEnPassant[stm], 400, seed++));
+      EXPECT_TRUE(CheckSampledEnPassant(tb.rgpfn[stm], tb.szName, stm, tb.rgiFirstEnPassant[stm],
+                                        tb.rgcPositions[stm], 200, seed++));
+    }
+}
+
+}  // namespace
