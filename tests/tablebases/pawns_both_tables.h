@@ -1,6 +1,7 @@
 // The 36 tables with pawns of both colours: calculators, and per side the size of the
 // ordinary range (where the en-passant range begins) and the number of positions stored.
 #pragma once
+#include <string_view>
 #include "tablebases/tbcalc.h"
 
 struct PawnsBothTable {
@@ -8,6 +9,13 @@ struct PawnsBothTable {
   PfnCalcIndex rgpfn[2];
   INDEX rgiFirstEnPassant[2];
   INDEX rgcPositions[2];
+  // The same men on both sides: black to move is white to move with the colours exchanged,
+  // the board flipped.
+  bool FSymmetric() const {
+    std::string_view sz = szName;
+    size_t ik = sz.find('k', 1);
+    return sz.substr(0, ik) == sz.substr(ik);
+  }
 };
 
 #define TB_ROW(name, ...) {name, {__VA_ARGS__::IndCalcW, __VA_ARGS__::IndCalcB},
