@@ -178,7 +178,8 @@ uint64_t Key(const Setup& s, const TbPlacement& pl, int g) {
     do {
       rgsq[n++] = psq[pl.rgsq[s.rgman[i].c][s.rgman[i].slot]];
     } while (++i < s.rgman.size() && s.rgman[i].fLikePrevious);
-    std::sort(rgsq, rgsq + n);
+    for (size_t j = 1; j < n; j++)  // at most four like men: insertion sort
+      for (size_t k = j; k > 0 && rgsq[k - 1] > rgsq[k]; k--) std::swap(rgsq[k - 1], rgsq[k]);
     for (size_t j = 0; j < n; j++) key = key << 6 | rgsq[j];
   }
   return key;
@@ -422,14 +423,27 @@ testing::AssertionResult CheckKingPair(PfnCalcIndex pfn, std::string_view szTabl
                                        INDEX cPositions, square sqWk, square sqBk) {
   Checker ck(pfn, szTable, stm, cPositions, 97);
   if (!FKingsApart(sqWk, sqBk)) return testing::AssertionFailure() << "kings not apart";
-  std::vector<std::pair<INDEX, uint64_t>> rg;
+  // First the indices alone; then, for the few that repeat, the keys of their positions.
+  std::vector<INDEX> rgi;
   auto visit = [&](const TbPlacement& pl) {
     INDEX i;
-    if (!ck.FVisit(pl, &i)) return false;
-    rg.emplace_back(i, CanonicalKey(ck.S(), pl));
+    return ck.FVisit(pl, &i) && (rgi.push_back(i), true);
+  };
+  if (!Walker(ck.S(), visit).FKings(sqWk, sqBk)) return ck.Result();
+  std::sort(rgi.begin(), rgi.end());
+  std::vector<INDEX> rgiRepeated;
+  for (size_t j = 1; j < rgi.size(); j++)
+    if (rgi[j] == rgi[j - 1] && (rgiRepeated.empty() || rgiRepeated.back() != rgi[j]))
+      rgiRepeated.push_back(rgi[j]);
+  std::vector<std::pair<INDEX, uint64_t>> rg;
+  auto collect = [&](const TbPlacement& pl) {
+    INDEX i = IndexOf(pfn, pl);
+    if (std::binary_search(rgiRepeated.begin(), rgiRepeated.end(), i))
+      rg.emplace_back(i, CanonicalKey(ck.S(), pl));
     return true;
   };
-  if (Walker(ck.S(), visit).FKings(sqWk, sqBk)) ck.FCollisionsAreImages(rg);
+  if (!rgiRepeated.empty()) Walker(ck.S(), collect).FKings(sqWk, sqBk);
+  ck.FCollisionsAreImages(rg);
   return ck.Result();
 }
 
