@@ -185,6 +185,15 @@ uint64_t Key(const Setup& s, const TbPlacement& pl, int g) {
   return key;
 }
 
+// The position a key was made from (like men in ascending order).
+TbPlacement FromKey(const Setup& s, uint64_t key) {
+  TbPlacement pl = EmptyPlacement();
+  for (size_t j = s.rgman.size(); j-- > 0; key >>= 6) pl.rgsq[s.rgman[j].c][s.rgman[j].slot] = key & 63;
+  pl.rgsq[1][0] = key & 63;
+  pl.rgsq[0][0] = (key >> 6) & 63;
+  return pl;
+}
+
 // The same key for a position and all its images: the least key among the images in the
 // canonical frame of the kings.
 uint64_t CanonicalKey(const Setup& s, const TbPlacement& pl) {
@@ -258,17 +267,22 @@ class Checker {
     std::sort(rg.begin(), rg.end());
     for (size_t j = 1; j < rg.size(); j++)
       if (rg[j].first == rg[j - 1].first && rg[j].second != rg[j - 1].second)
-        return FCollision(rg[j].first);
+        return FCollision(FromKey(s_, rg[j].second), rg[j].first, rg[j - 1].second);
     return true;
   }
 
-  bool FCollision(INDEX i) {
-    return FFail(EmptyPlacement(),
-                 "two positions that are no images of each other share index " + std::to_string(i));
+  bool FCollision(const TbPlacement& pl, INDEX i, uint64_t keyOther) {
+    return FFail(pl, "shares index " + std::to_string(i) + " with " +
+                         SzPlacement(FromKey(s_, keyOther)) + ", which is no image of it");
   }
 
   bool FFail(const TbPlacement& pl, const std::string& sz) {
     if (szFailure_.empty()) szFailure_ = szName_ + ", " + SzPlacement(pl) + ": " + sz;
+    return false;
+  }
+
+  bool FFail(const std::string& sz) {
+    if (szFailure_.empty()) szFailure_ = szName_ + ": " + sz;
     return false;
   }
 
@@ -407,14 +421,14 @@ testing::AssertionResult CheckAllPositions(PfnCalcIndex pfn, std::string_view sz
     if (!ck.FVisit(pl, &i)) return false;
     uint32_t key = uint32_t(CanonicalKey(ck.S(), pl));
     if (rgKey[i] == UINT32_MAX) rgKey[i] = key;
-    return rgKey[i] == key || ck.FCollision(i);
+    return rgKey[i] == key || ck.FCollision(pl, i, rgKey[i]);
   };
   Walker w(ck.S(), visit);
   bool fGoOn = true;
   for (square wk = 0; wk < 64 && fGoOn; wk++)
     for (square bk = 0; bk < 64 && fGoOn; bk++) fGoOn = w.FKings(wk, bk);
   if (fGoOn && ck.IMax() + 1 != cPositions)
-    ck.FFail(EmptyPlacement(), "largest index " + std::to_string(ck.IMax()) + ", count " +
+    ck.FFail("largest index " + std::to_string(ck.IMax()) + ", count " +
                                    std::to_string(cPositions));
   return ck.Result();
 }
