@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <vector>
+#include "support/tbfake.h"
 #include "tablebases/tbdesc.h"
 
 namespace {
@@ -82,12 +83,6 @@ const char* szSplit =
     "kqppkb kqnpkb kqbpkb kqrpkb kqqpkb knppkr knnpkr kbppkr kbnpkr kbbpkr krppkr krnpkr "
     "krbpkr krrpkr kqppkr kqnpkr kqbpkr kqrpkr kqqpkr knppkq knnpkq kbppkq kbnpkq kbbpkq "
     "krppkq krnpkq krbpkq krrpkq kqppkq kqnpkq kqbpkq kqrpkq kqqpkq";
-
-int ITbOfName(const std::string& name) {
-  for (int iTb = 1; iTb <= cTb; iTb++)
-    if (name == rgtbdDesc[iTb].szName) return iTb;
-  return 0;
-}
 
 TEST(Descriptors, NumbersNamesAndFlags) {
   std::vector<std::string> names = Words(szAllTables);
