@@ -96,7 +96,7 @@ void Position(const std::vector<std::string>& words) {
   Game = std::move(position);
 }
 
-// A count for "go": garbage is reported and leaves the default.
+// A count for "go": garbage and negative numbers are reported and leave the default.
 bool ReadNumber(const std::vector<std::string>& words, size_t& i, int64_t& value) {
   if (i + 1 >= words.size()) {
     PrintInfoString("go %s needs a number", words[i].c_str());
@@ -105,8 +105,8 @@ bool ReadNumber(const std::vector<std::string>& words, size_t& i, int64_t& value
   const char* text = words[++i].c_str();
   char* end;
   long long number = std::strtoll(text, &end, 10);
-  if (end == text || *end) {
-    PrintInfoString("go %s: %s is not a number", words[i - 1].c_str(), text);
+  if (end == text || *end || number < 0) {
+    PrintInfoString("go %s: %s is not a count", words[i - 1].c_str(), text);
     return false;
   }
   value = std::clamp<long long>(number, 0, INT64_C(1) << 40);
