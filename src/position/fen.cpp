@@ -1,4 +1,5 @@
 #include "position/fen.h"
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -113,7 +114,8 @@ const char* SetupFen(SearchContext& context, const char* fen) {
   if (!error) error = ReadCastling(position, castling);
   if (!error) error = ReadEnPassant(position, enPassant);
   if (!error && !ReadCount(halfMoves, 0, position.HalfMoves)) error = "bad half-move clock";
-  if (!error && !ReadCount(moveNumber, 1, position.MoveNumber)) error = "bad move number";
+  if (!error && !ReadCount(moveNumber, 0, position.MoveNumber)) error = "bad move number";
+  position.MoveNumber = std::max(position.MoveNumber, 1);  // puzzles often give 0
   if (!error && MoverInCheck(position)) error = "the side not to move is in check";
   if (error) return error;
   position.Lock = ComputeLock(position);
