@@ -97,8 +97,8 @@ void GenerateLegalMoves(SearchContext& context, MoveList& list) {
   GenerateMoves(context, pseudo);
   list.Count = 0;
   for (int i = 0; i < pseudo.Count; ++i) {
-    MakeSearchMove(context, pseudo.Moves[i]);
-    if (!MoverInCheck(context)) Add(list, pseudo.Moves[i]);
+    if (!MakeLegalMove(context, pseudo.Moves[i])) continue;
+    Add(list, pseudo.Moves[i]);
     UnmakeSearchMove(context, pseudo.Moves[i]);
   }
 }
@@ -126,6 +126,13 @@ bool SquareAttacked(const SearchContext& context, Square square, int byColour) {
       break;
     }
   }
+  return false;
+}
+
+bool MakeLegalMove(SearchContext& context, Move move) {
+  MakeSearchMove(context, move);
+  if (!MoverInCheck(context)) return true;
+  UnmakeSearchMove(context, move);
   return false;
 }
 

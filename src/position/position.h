@@ -10,6 +10,9 @@ struct MoveList {
 
 // Plays a move generated for the context; pushes an undo record.
 void MakeSearchMove(SearchContext& context, Move move);
+// Makes a pseudo-legal move when it does not leave the mover's king in check; false otherwise
+// (the position is then unchanged).
+bool MakeLegalMove(SearchContext& context, Move move);
 // Takes back the move made last.
 void UnmakeSearchMove(SearchContext& context, Move move);
 

@@ -59,6 +59,17 @@ void UpdatePv(int ply, Move move) {
   Tree.PvLength[ply] = std::max(length, ply + 1);
 }
 
+// A quiet move that refuted a position is tried early in its neighbours.
+void RememberCutoff(Move move, int ply, int depth) {
+  if (MoveCaptured(move) || MovePromotion(move)) return;
+  if (Tree.Killers[ply][0] != move) {
+    Tree.Killers[ply][1] = Tree.Killers[ply][0];
+    Tree.Killers[ply][0] = move;
+  }
+  int& history = Tree.History[MoveFrom(move)][MoveTo(move)];
+  history = std::min(history + depth * depth, 1 << 22);
+}
+
 int Quiescence(int alpha, int beta) {
   CountNode();
   SearchContext& context = Tree.Context;
@@ -75,11 +86,7 @@ int Quiescence(int alpha, int beta) {
   ScoreMoves(list, scores, NoMove, ply);
   for (int i = 0; i < list.Count; ++i) {
     Move move = PickMove(list, scores, i);
-    MakeSearchMove(context, move);
-    if (MoverInCheck(context)) {
-      UnmakeSearchMove(context, move);
-      continue;
-    }
+    if (!MakeLegalMove(context, move)) continue;
     int score = -Quiescence(-beta, -alpha);
     UnmakeSearchMove(context, move);
     if (Tree.Stopped) return 0;
@@ -139,11 +146,7 @@ int Search(int alpha, int beta, int depth) {
   int best = -MateScore - 1, legal = 0;
   for (int i = 0; i < list.Count; ++i) {
     Move move = PickMove(list, scores, i);
-    MakeSearchMove(context, move);
-    if (MoverInCheck(context)) {
-      UnmakeSearchMove(context, move);
-      continue;
-    }
+    if (!MakeLegalMove(context, move)) continue;
     int score;
     if (++legal == 1) {
       score = -Search(-beta, -alpha, depth - 1);
@@ -160,14 +163,7 @@ int Search(int alpha, int beta, int depth) {
         alpha = score;
         UpdatePv(ply, move);
         if (alpha >= beta) {
-          if (!MoveCaptured(move) && !MovePromotion(move)) {
-            if (Tree.Killers[ply][0] != move) {
-              Tree.Killers[ply][1] = Tree.Killers[ply][0];
-              Tree.Killers[ply][0] = move;
-            }
-            int& history = Tree.History[MoveFrom(move)][MoveTo(move)];
-            history = std::min(history + depth * depth, 1 << 22);
-          }
+          RememberCutoff(move, ply, depth);
           break;
         }
       }

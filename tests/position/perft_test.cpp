@@ -9,8 +9,8 @@ uint64_t Perft(SearchContext& context, int depth) {
   GenerateMoves(context, list);
   uint64_t count = 0;
   for (int i = 0; i < list.Count; ++i) {
-    MakeSearchMove(context, list.Moves[i]);
-    if (!MoverInCheck(context)) count += depth > 1 ? Perft(context, depth - 1) : 1;
+    if (!MakeLegalMove(context, list.Moves[i])) continue;
+    count += depth > 1 ? Perft(context, depth - 1) : 1;
     UnmakeSearchMove(context, list.Moves[i]);
   }
   return count;
