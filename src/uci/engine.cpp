@@ -127,12 +127,11 @@ void PollDuringSearch() {
 
 void Go(const std::vector<std::string>& words) {
   SearchLimits limits;
-  bool anyLimit = false;
   for (size_t i = 1; i < words.size(); ++i) {
     const std::string& word = words[i];
     int64_t value;
     if (word == "infinite") {
-      limits.Infinite = anyLimit = true;
+      limits.Infinite = true;
     } else if (word == "searchmoves") {
       for (; i + 1 < words.size(); ++i) {
         Move move = FindLegalMove(Game, words[i + 1]);
@@ -142,7 +141,6 @@ void Go(const std::vector<std::string>& words) {
     } else if (word == "depth" || word == "nodes" || word == "movetime" || word == "wtime" ||
                word == "btime" || word == "winc" || word == "binc" || word == "movestogo") {
       if (!ReadNumber(words, i, value)) continue;
-      anyLimit = anyLimit || (word != "winc" && word != "binc" && word != "movestogo");
       if (word == "depth") limits.Depth = int(std::clamp<int64_t>(value, 1, 1000));
       if (word == "nodes") limits.Nodes = std::max<uint64_t>(value, 1);
       if (word == "movetime") limits.MoveTime = std::max<int64_t>(value, 1);
@@ -153,7 +151,8 @@ void Go(const std::vector<std::string>& words) {
       if (word == "movestogo") limits.MovesToGo = int(std::min<int64_t>(value, 1000));
     }
   }
-  if (!anyLimit) limits.Depth = 3;  // the default level
+  bool limited = limits.Depth || limits.Nodes || limits.MoveTime || limits.Infinite || limits.Time[Game.Side] >= 0;
+  if (!limited) limits.Depth = 3;  // the default level
   limits.Poll = PollDuringSearch;
   Searching = true;
   SearchResult result = Think(Game, limits);

@@ -152,7 +152,7 @@ TEST_F(Session, GarbageCommandsAndValuesDoNoHarm) {
   engine.Send(MateInOne);
   for (const char* go : {"go depth abc", "go depth", "go depth -5", "go depth 99999999999999999999999",
                          "go nodes -1", "go wtime x btime -7 winc", "go movetime 0 searchmoves h1h8",
-                         "go movestogo 0 wtime 0 btime 0"})
+                         "go movestogo 0 wtime 0 btime 0", "go btime 100"})
     EXPECT_EQ(BestMove(go), "bestmove a1a8") << go;
   Ready();
 }
