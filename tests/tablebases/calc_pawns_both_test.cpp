@@ -2,7 +2,9 @@
 // en-passant range, symmetric tables, and position counts of both ranges (kpkp in full,
 // the others sampled, the five-man tables also over their last king pair).
 #include <gtest/gtest.h>
+#include <cstring>
 #include "support/tb_positions.h"
+#include "tablebases/tbdesc.h"
 #include "tablebases/tbframework.h"
 #include "pawns_both_tables.h"
 
@@ -17,6 +19,23 @@ class PawnsBoth : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(FBuildIndexTables()); }
 };
+
+// Each table's record holds these calculators and the counts of both sides.
+TEST(PawnsBothDescriptors, RecordsHoldTheCalculators) {
+  int cFound = 0;
+  for (const PawnsBothTable& tb : rgPawnsBoth)
+    for (int iTb = 1; iTb <= cTb; iTb++) {
+      const CTbDesc& tbd = rgtbdDesc[iTb];
+      if (std::strcmp(tbd.szName, tb.szName) != 0) continue;
+      cFound++;
+      for (color side : {0, 1}) {
+        EXPECT_EQ(tbd.rgpfnIndCalc[side], tb.rgpfn[side]) << tb.szName;
+        EXPECT_EQ(tbd.positions[side], tb.rgcPositions[side]) << tb.szName;
+      }
+      EXPECT_EQ(tb.FSymmetric(), (tbd.flags & fSymmetric) != 0) << tb.szName;
+    }
+  EXPECT_EQ(cFound, 36);
+}
 
 INDEX IndexEp(PfnCalcIndex pfn, const TbPlacement& pl, const char* szEnP, int fInvert = 0) {
   return pfn(pl.rgsq[0], pl.rgsq[1], SqFromName(szEnP), fInvert);

@@ -9,12 +9,12 @@ struct PawnsBothTable {
   PfnCalcIndex rgpfn[2];
   INDEX rgiFirstEnPassant[2];
   INDEX rgcPositions[2];
-  // The same men on both sides: black to move is white to move with the colours exchanged,
-  // the board flipped.
+  // Two or more men a side, the same on both: black to move is white to move with the
+  // colours exchanged, the board flipped (kpkp has a calculator of its own for each side).
   bool FSymmetric() const {
     std::string_view sz = szName;
     size_t ik = sz.find('k', 1);
-    return sz.substr(0, ik) == sz.substr(ik);
+    return ik > 2 && sz.substr(0, ik) == sz.substr(ik);
   }
 };
 
