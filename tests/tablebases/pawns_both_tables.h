@@ -1,7 +1,9 @@
 // The 36 tables with pawns of both colours: calculators, and per side the size of the
 // ordinary range (where the en-passant range begins) and the number of positions stored.
 #pragma once
+#include <gtest/gtest.h>
 #include <string_view>
+#include "support/tb_positions.h"
 #include "tablebases/tbcalc.h"
 
 struct PawnsBothTable {
@@ -58,3 +60,19 @@ inline const PawnsBothTable rgPawnsBoth[] = {
   TB_ROW("kqqpkp", T42<5,5,1,1>) {5813630408, 6793628160}, {5851888362, 6835422612}},
 };
 #undef TB_ROW
+
+// The mover's king on d8 and the other on h8 make the last king pair of the en-passant range
+// (flipped for black to move in a symmetric table), which must reach the last stored
+// position; flipped, they make the last king pair of black's ordinary range.
+inline void VCheckLastKingPair(const PawnsBothTable& tb, color stm) {
+  square sqMover = tbtest::SqFromName("d8"), sqOther = tbtest::SqFromName("h8");
+  square sqWk = stm == 0 ? sqMover : sqOther, sqBk = stm == 0 ? sqOther : sqMover;
+  int fFlipEp = stm == 1 && tb.FSymmetric();
+  INDEX iMax = 0;
+  EXPECT_TRUE(tbtest::CheckKingPairEnPassant(tb.rgpfn[stm], tb.szName, stm,
+                                             tb.rgiFirstEnPassant[stm], tb.rgcPositions[stm],
+                                             sqWk ^ 56 * fFlipEp, sqBk ^ 56 * fFlipEp, &iMax));
+  EXPECT_EQ(iMax + 1, tb.rgcPositions[stm]) << tb.szName << " " << stm;
+  EXPECT_TRUE(tbtest::CheckKingPair(tb.rgpfn[stm], tb.szName, stm, tb.rgiFirstEnPassant[stm],
+                                    sqWk ^ 56 * stm, sqBk ^ 56 * stm));
+}
