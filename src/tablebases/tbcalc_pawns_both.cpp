@@ -13,6 +13,7 @@
 // and pieces not listed), a piece plainly against the men listed, which in the en-passant
 // range include the en-passant square and the origin square, both empty.
 #include "tablebases/tbcalc.h"
+#include <algorithm>
 #include <utility>
 #include "tablebases/tbenpassant.h"
 #include "tablebases/tbframework.h"
@@ -54,8 +55,11 @@ INDEX IPawnCount(square sq, Squares... sqMoverPawns) {
 struct CMover {
   square sqF, sqO;
   int kp;
+  // Kings next to each other have no pair number; such positions are never probed, and
+  // they read the last pair's offsets rather than memory beyond the tables.
   CMover(square sqMoverKing, square sqOtherKing)
-      : sqF(sqMoverKing), sqO(sqOtherKing), kp(rgiKingPairPawns[sqF * 64 + sqO]) {}
+      : sqF(sqMoverKing), sqO(sqOtherKing),
+        kp(std::min<int>(rgiKingPairPawns[sqF * 64 + sqO], cKingPairsPawns - 1)) {}
 
   INDEX N(int x, square sq) const { return INumberMan(x, sqF, sqO, sq); }
   INDEX C(int x) const { return CManPlacements(x, sqF, sqO); }

@@ -123,6 +123,17 @@ TEST_F(PawnsBoth, SymmetricTablesExchangeColours) {
   }
 }
 
+// Adjacent kings are never probed; their index is some value, read within the tables.
+TEST_F(PawnsBoth, AdjacentKingsReadWithinTheTables) {
+  for (const PawnsBothTable& tb : rgPawnsBoth)
+    for (color stm : {0, 1}) {
+      TbPlacement pl = Place(tb.szName, "a2 b2 c2 d2 e2 f2 g2 h2");  // surplus squares unread
+      pl.rgsq[0][0] = SqFromName("d4"), pl.rgsq[1][0] = SqFromName("e5");
+      tb.rgpfn[stm](pl.rgsq[0], pl.rgsq[1], XX, 0);
+      tb.rgpfn[stm](pl.rgsq[0], pl.rgsq[1], XX, 1);
+    }
+}
+
 // kpkp: every legal position, with and without an en-passant right.
 TEST_F(PawnsBoth, KpkpEveryPosition) {
   for (color stm : {0, 1}) {
