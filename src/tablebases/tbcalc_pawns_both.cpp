@@ -69,7 +69,8 @@ struct CMover {
     return rgpiOneManOffsetPawns[x][kp] + N(x, sq);
   }
 
-  // Unlike men: the first is the major digit, its radix the places of the second.
+  // Unlike men: the first is the major digit, its radix the places of the second; like
+  // men: an unordered pair.
   template <int x, int y>
   INDEX ISlot(square sq1, square sq2) const {
     INDEX iOffset = rgpiPairOffsetPawns[x][y][kp];
