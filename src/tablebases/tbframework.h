@@ -162,10 +162,38 @@ inline CPawnlessFrame FramePawnless(square sqMoverKing, square sqOtherKing) {
   return {mask, !fKeep};
 }
 
+// A king-pair number for the offset tables. Adjacent kings (an illegal position) read the
+// first pair, so that no calculator reads beyond its tables.
+inline INDEX IKingPair(int16_t kp) { return kp == iNoKingPair ? 0 : INDEX(kp); }
+
+// The kings of a table without pawns after normalisation, with their pair number.
+struct CPawnlessKings {
+  CPawnlessFrame fr;
+  square sqF, sqO;
+  INDEX kp;
+};
+
+inline CPawnlessKings KingsPawnless(square sqMoverKing, square sqOtherKing) {
+  CPawnlessFrame fr = FramePawnless(sqMoverKing, sqOtherKing);
+  square sqF = fr.Map(sqMoverKing), sqO = fr.Map(sqOtherKing);
+  return {fr, sqF, sqO, IKingPair(rgiKingPairNoPawns[sqF * 64 + sqO])};
+}
+
 // Normalisation mask of a table with pawns: the mover's king to files a-d, and the board
 // mirrored top to bottom when the colours were exchanged.
 inline int IPawnMask(square sqMoverKing, int fInvert) {
   return rgsqColourFlipMask[fInvert] ^ rgsqFileMirrorMask[sqMoverKing];
+}
+
+// The kings of a table with pawns in the frame of mask m, with their pair number.
+struct CPawnKings {
+  square sqF, sqO;
+  INDEX kp;
+};
+
+inline CPawnKings KingsPawns(square sqMoverKing, square sqOtherKing, int m) {
+  square sqF = sqMoverKing ^ m, sqO = sqOtherKing ^ m;
+  return {sqF, sqO, IKingPair(rgiKingPairPawns[sqF * 64 + sqO])};
 }
 
 // ---------------------------------------------------------------------------------------
@@ -188,35 +216,30 @@ inline void VOrderSquares(square& sq1, square& sq2, square& sq3) {
 template <bool fPawns>
 struct CNormalised {
   int mask;
-  bool fReflect;
+  bool fReflect;  // without pawns only
   square sqF, sqO;
   INDEX kp;
 
   square Map(square sq) const {
     sq ^= mask;
-    return fReflect ? rgsqDiagonalMirror[sq] : sq;
+    if constexpr (fPawns) return sq;
+    else return fReflect ? rgsqDiagonalMirror[sq] : sq;
   }
   // Number and placements of a man of type x against the other king.
   INDEX N(int x, square sq) const { return INumberMan(x, sqF, sqO, sq); }
   INDEX C(int x) const { return CManPlacements(x, sqF, sqO); }
 };
 
-// Normalised with the given mask (pawns), or with the pawnless frame of the mover's king.
-// Adjacent kings (no pair number) read the first pair, so that no table is overrun.
+// With pawns in the frame of the given mask, without pawns in the mover's king's frame.
 template <bool fPawns>
 inline CNormalised<fPawns> Normalise(square sqMoverKing, square sqOtherKing, int mask = 0) {
-  bool fReflect = false;
-  if constexpr (!fPawns) {
-    CPawnlessFrame fr = FramePawnless(sqMoverKing, sqOtherKing);
-    mask = fr.mask;
-    fReflect = fr.fReflect;
+  if constexpr (fPawns) {
+    CPawnKings k = KingsPawns(sqMoverKing, sqOtherKing, mask);
+    return {mask, false, k.sqF, k.sqO, k.kp};
+  } else {
+    CPawnlessKings k = KingsPawnless(sqMoverKing, sqOtherKing);
+    return {k.fr.mask, k.fr.fReflect, k.sqF, k.sqO, k.kp};
   }
-  CNormalised<fPawns> n{mask, fReflect, 0, 0, 0};
-  n.sqF = n.Map(sqMoverKing);
-  n.sqO = n.Map(sqOtherKing);
-  int kp = (fPawns ? rgiKingPairPawns : rgiKingPairNoPawns)[n.sqF * 64 + n.sqO];
-  n.kp = kp == iNoKingPair ? 0 : kp;
-  return n;
 }
 
 // Like men numbered against the kings as an unordered set: N(lo) + C2(N(hi)) (+ C3(N(top))).
