@@ -161,6 +161,32 @@ inline constexpr CTableCounts rgT41Counts[] = {
     {145, {12479974, 17472840}},  // kqqqk
 };
 
+// The descriptor table holds the same counts.
+template <size_t cTables>
+void ExpectDescriptorCounts(const CTableCounts (&rgtc)[cTables]) {
+  for (const CTableCounts& tc : rgtc)
+    for (color stm : {0, 1})
+      EXPECT_EQ(rgtbdDesc[tc.iTb].positions[stm], tc.rgc[stm]) << rgtbdDesc[tc.iTb].szName;
+}
+
+// Adjacent kings have no pair number; the calculators must still read nothing beyond their
+// tables (which the address sanitizer watches). Every slot holds some square of ranks 2-7.
+template <size_t cTables>
+void VCallWithAdjacentKings(const CTableCounts (&rgtc)[cTables]) {
+  TbPlacement pl;
+  for (square sqWk = 0; sqWk < 64; sqWk++)
+    for (int iDir : {-9, -8, -7, -1, 1, 7, 8, 9}) {
+      square sqBk = sqWk + iDir;
+      if (sqBk < 0 || sqBk > 63 || FKingsApart(sqWk, sqBk)) continue;
+      for (int slot = 1; slot < 24; slot++)
+        pl.rgsq[0][slot] = 8 + (sqWk + slot) % 48, pl.rgsq[1][slot] = 8 + (sqBk + 2 * slot) % 48;
+      pl.rgsq[0][0] = sqWk, pl.rgsq[1][0] = sqBk;
+      for (const CTableCounts& tc : rgtc)
+        for (color stm : {0, 1})
+          for (int fInvert : {0, 1}) IndexOf(rgtbdDesc[tc.iTb].rgpfnIndCalc[stm], pl, fInvert);
+    }
+}
+
 // Every placement of the men beside one king pair, and its largest index plus one is the
 // count: the pair on which the side's last legal index lies.
 inline testing::AssertionResult CheckLastKingPair(const CTableCounts& tc, color stm,

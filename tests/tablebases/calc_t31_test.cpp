@@ -54,4 +54,9 @@ TEST_F(CalcT31, AllPositionsOfEachShape) {
     }
 }
 
+TEST_F(CalcT31, DescriptorsAndIllegalKings) {
+  ExpectDescriptorCounts(rgT31Counts);
+  VCallWithAdjacentKings(rgT31Counts);
+}
+
 }  // namespace

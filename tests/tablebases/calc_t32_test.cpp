@@ -78,4 +78,9 @@ TEST_F(CalcT32, LastKingPairAndSample) {
     }
 }
 
+TEST_F(CalcT32, DescriptorsAndIllegalKings) {
+  ExpectDescriptorCounts(rgT32Counts);
+  VCallWithAdjacentKings(rgT32Counts);
+}
+
 }  // namespace

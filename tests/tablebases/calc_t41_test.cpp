@@ -61,4 +61,9 @@ TEST_F(CalcT41, LastKingPairAndSample) {
     }
 }
 
+TEST_F(CalcT41, DescriptorsAndIllegalKings) {
+  ExpectDescriptorCounts(rgT41Counts);
+  VCallWithAdjacentKings(rgT41Counts);
+}
+
 }  // namespace
