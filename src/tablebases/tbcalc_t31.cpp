@@ -2,37 +2,36 @@
 #include "tablebases/tbcalc.h"
 #include "tablebases/tbframework.h"
 
-namespace {
-// Array slot of the second man: the next slot of the first man's type when both are alike.
-template <int piw1, int piw2>
-constexpr int iSlot2 = piw1 == piw2 ? 4 * piw1 + 1 : 4 * piw2;
-}  // namespace
-
 // White to move: both men numbered against the black king.
 template <int piw1, int piw2>
 INDEX T31<piw1, piw2>::IndCalcW(const square* psqW, const square* psqB, square, int fInvert) {
+  constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
   constexpr bool fPawns = piw2 == x_piecePawn;
   const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
-  return IKeyMen<piw1, piw2>(n, n.Map(psqW[4 * piw1]), n.Map(psqW[iSlot2<piw1, piw2>]));
+  return IKeyMen<piw1, piw2>(n, n.Map(psqW[i1]), n.Map(psqW[i2]));
 }
 
-// Black to move: the white men belong to the side not to move.
+// Black to move: the white men belong to the side not to move. Pieces are counted plainly;
+// pawns are numbered against their own king in the frame mirrored top to bottom.
 template <int piw1, int piw2>
 INDEX T31<piw1, piw2>::IndCalcB(const square* psqW, const square* psqB, square, int fInvert) {
-  constexpr bool fLike = piw1 == piw2;
+  constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
+  constexpr bool fPawns = piw2 == x_piecePawn, fLike = piw1 == piw2;
   const square sqWK = psqW[0], sqBK = psqB[0];
-  const square sq1 = psqW[4 * piw1], sq2 = psqW[iSlot2<piw1, piw2>];
-  if constexpr (piw2 >= x_pieceKnight) {
-    // Both counted plainly beside the kings, the minor man beside the major one too.
-    const auto n = Normalise<false>(sqBK, sqWK);
-    return n.kp * CPlainTwo<fLike, 2> + IPlainTwo<fLike>(n.Map(sq1), n.Map(sq2), n.sqF, n.sqO);
+  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
+  if constexpr (!fPawns) {
+    // The minor man is counted beside the kings and the major one.
+    return n.kp * CPlainTwo<fLike, 2> + IPlainTwo<fLike>(sq1, sq2, n.sqF, n.sqO);
   } else {
-    // The pawns are numbered against their own king, top to bottom mirrored.
-    const int m = IPawnMask(sqBK, fInvert);
-    const auto n = Normalise<true>(sqBK, sqWK, m ^ 56);
-    if constexpr (fLike) return IKeyMen<0, 0>(n, n.Map(sq1), n.Map(sq2));
-    // A piece is counted plainly in the unmirrored frame, beside the kings and the pawn.
-    return IKeyMen<0>(n, n.Map(sq2)) * 61 + IPlainCount(sq1 ^ m, sqBK ^ m, sqWK ^ m, sq2 ^ m);
+    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    if constexpr (fLike) {
+      return IKeyMen<0, 0>(nPawn, nPawn.Map(psqW[i1]), nPawn.Map(psqW[i2]));
+    } else {
+      // The piece beside the kings and the pawn, all in the unmirrored frame.
+      return IKeyMen<0>(nPawn, nPawn.Map(psqW[i2])) * 61 +
+             IPlainCount(sq1, n.sqF, n.sqO, sq2);
+    }
   }
 }
 

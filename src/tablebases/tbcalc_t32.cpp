@@ -3,20 +3,15 @@
 #include "tablebases/tbcalc.h"
 #include "tablebases/tbframework.h"
 
-namespace {
-// Array slot of the second white man: the next slot of the first man's type when alike.
-template <int piw1, int piw2>
-constexpr int iSlot2 = piw1 == piw2 ? 4 * piw1 + 1 : 4 * piw2;
-}  // namespace
-
 // White to move: the white men numbered against the black king form the high part, the
 // black man the low part (a pawn by its square alone, a piece beside the four others).
 template <int piw1, int piw2, int pib1>
 INDEX T32<piw1, piw2, pib1>::IndCalcW(const square* psqW, const square* psqB, square,
                                       int fInvert) {
+  constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
   constexpr bool fPawns = piw2 == x_piecePawn || pib1 == x_piecePawn;
   const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
-  const square sq1 = n.Map(psqW[4 * piw1]), sq2 = n.Map(psqW[iSlot2<piw1, piw2>]);
+  const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
   const square sqM = n.Map(psqB[4 * pib1]);
   const INDEX iPair = IKeyMen<piw1, piw2>(n, sq1, sq2);
   if constexpr (pib1 == x_piecePawn) return iPair * 48 + (sqM - 8);
@@ -28,10 +23,11 @@ INDEX T32<piw1, piw2, pib1>::IndCalcW(const square* psqW, const square* psqB, sq
 template <int piw1, int piw2, int pib1>
 INDEX T32<piw1, piw2, pib1>::IndCalcB(const square* psqW, const square* psqB, square,
                                       int fInvert) {
+  constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
   constexpr bool fPawns = piw2 == x_piecePawn || pib1 == x_piecePawn;
   const square sqWK = psqW[0], sqBK = psqB[0];
   const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
-  const square sq1 = n.Map(psqW[4 * piw1]), sq2 = n.Map(psqW[iSlot2<piw1, piw2>]);
+  const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
   const square sqM = n.Map(psqB[4 * pib1]);
   if constexpr (piw1 == x_piecePawn) {
     // Two white pawns by their squares alone.

@@ -199,6 +199,16 @@ inline CPawnKings KingsPawns(square sqMoverKing, square sqOtherKing, int m) {
 // ---------------------------------------------------------------------------------------
 // Building blocks of the calculators of tables with two or three men on one side.
 
+// Square-array slot of man k (from 0) of a side whose men have the types rgt, in table
+// order: men of one type fill consecutive slots of that type.
+template <int k, int... rgt>
+inline constexpr int iManSlot = [] {
+  constexpr int rgType[] = {rgt...};
+  int iSlot = 4 * rgType[k];
+  for (int j = 0; j < k; j++) iSlot += rgType[j] == rgType[k];
+  return iSlot;
+}();
+
 inline void VOrderSquares(square& sq1, square& sq2) {
   square sqLo = sq1 < sq2 ? sq1 : sq2;
   sq2 = sq1 ^ sq2 ^ sqLo;
