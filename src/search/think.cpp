@@ -35,11 +35,11 @@ void AllocateTime(const SearchLimits& limits, int side) {
 
 void PrintInfo(int depth, int score, const Move* pv, int length) {
   int64_t elapsed = NowMs() - StartMs;
-  std::string moves;
+  std::string moves = length ? " pv" : "";
   for (int i = 0; i < length; ++i) moves += " " + MoveText(pv[i]);
   uint64_t nps = elapsed > 0 ? Tree.Nodes * 1000 / uint64_t(elapsed) : Tree.Nodes * 1000;
   PrintLine("info depth %d seldepth %d score %s nodes %" PRIu64 " nps %" PRIu64 " tbhits %" PRIu64
-            " time %" PRId64 " pv%s",
+            " time %" PRId64 "%s",
             depth, Tree.SelDepth, ScoreText(score).c_str(), Tree.Nodes, nps, Tree.TbHits, elapsed,
             moves.c_str());
 }
