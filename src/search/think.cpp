@@ -156,7 +156,7 @@ SearchResult Think(const SearchContext& root, const SearchLimits& limits) {
   AllocateTime(limits, root.Side);
 
   SearchResult result;
-  RootMove roots[256];
+  RootMove roots[MaxMoves];
   int count = LegalRootMoves(limits, roots);
   if (count == 0) {
     result.Score = InCheck(Tree.Context) ? -MateScore : 0;

@@ -81,7 +81,7 @@ int Quiescence(int alpha, int beta) {
   alpha = std::max(alpha, best);
 
   MoveList list;
-  int scores[256];
+  int scores[MaxMoves];
   GenerateMoves(context, list, true);
   ScoreMoves(list, scores, NoMove, ply);
   for (int i = 0; i < list.Count; ++i) {
@@ -140,7 +140,7 @@ int Search(int alpha, int beta, int depth) {
       Tree.FollowPv = false;
   }
   MoveList list;
-  int scores[256];
+  int scores[MaxMoves];
   GenerateMoves(context, list);
   ScoreMoves(list, scores, pvMove, ply);
   int best = -MateScore - 1, legal = 0;

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <random>
 #include "position/fen.h"
+#include "position/perft.h"
 #include "position/position.h"
 
 namespace {
@@ -149,6 +150,14 @@ TEST(Position, SpecialMovesAndTheirText) {
   EXPECT_EQ(game.State & StateEnPassant, MakeSquare(0, 2));
   Play(game, {"e7e6", "e1e2", "e6e5"});
   EXPECT_EQ(game.State & StateEnPassant, 0);
+}
+
+TEST(Position, FifteenQueensFitTheMoveList) {
+  SearchContext context = FromFen("kn6/pp6/8/QQQQQQQQ/QQQQQQQ1/8/8/K7 w - - 0 1");
+  MoveList list;
+  GenerateLegalMoves(context, list);
+  EXPECT_GT(list.Count, 256);
+  EXPECT_EQ(uint64_t(list.Count), Perft(context, 1));
 }
 
 TEST(Position, MateStalemateAndRepetition) {

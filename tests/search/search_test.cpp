@@ -48,6 +48,11 @@ TEST(Search, SeesBeingMatedAndWinsMaterial) {
   EXPECT_GT(capture.Score, 0);
 }
 
+TEST(Search, PositionWithMoreThan256Moves) {
+  SearchResult result = SearchDepth("kn6/pp6/8/QQQQQQQQ/QQQQQQQ1/8/8/K7 w - - 0 1", 2);
+  EXPECT_GT(result.Score, 10000);
+}
+
 TEST(Search, PositionsWithoutMoves) {
   SearchResult mate = SearchDepth("rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w KQkq - 1 3", 3);
   EXPECT_EQ(mate.Best, NoMove);
