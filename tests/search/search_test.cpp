@@ -48,8 +48,8 @@ TEST(Search, SeesBeingMatedAndWinsMaterial) {
   EXPECT_GT(capture.Score, 0);
 }
 
-TEST(Search, PositionWithMoreThan256Moves) {
-  SearchResult result = SearchDepth("kn6/pp6/8/QQQQQQQQ/QQQQQQQ1/8/8/K7 w - - 0 1", 2);
+TEST(Search, PositionWithFifteenQueens) {
+  SearchResult result = SearchDepth("knQ4Q/pp2Q3/QQ4Q1/3Q4/Q4Q1Q/2Q4Q/4Q3/KQ4Q1 w - - 0 1", 2);
   EXPECT_GT(result.Score, 10000);
 }
 
