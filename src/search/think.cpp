@@ -135,7 +135,10 @@ void StopSearch() { Tree.Stopped = true; }
 
 std::string ScoreText(int score) {
   if (score > MateThreshold) return "mate " + std::to_string((MateScore - score + 1) / 2);
-  if (score < -MateThreshold) return "mate -" + std::to_string((MateScore + score) / 2);
+  if (score < -MateThreshold) {
+    int moves = (MateScore + score) / 2;  // 0 when mated already
+    return moves ? "mate -" + std::to_string(moves) : "mate 0";
+  }
   return "cp " + std::to_string(score);
 }
 
