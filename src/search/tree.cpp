@@ -17,7 +17,12 @@ void CountNode() {
   Tree.SelDepth = std::max(Tree.SelDepth, Tree.Context.Ply);
   if (Tree.NodeLimit && Tree.Nodes >= Tree.NodeLimit) Tree.Stopped = true;
   if (Tree.Nodes % PollInterval) return;
-  if (Tree.HardStopMs && NowMs() >= Tree.HardStopMs) Tree.Stopped = true;
+  int64_t now = NowMs();
+  if (Tree.HardStopMs && now >= Tree.HardStopMs) Tree.Stopped = true;
+  if (now >= Tree.NextReportMs) {
+    PrintProgress();
+    Tree.NextReportMs = now + ReportInterval;
+  }
   if (Tree.Poll) Tree.Poll();
 }
 
