@@ -174,3 +174,16 @@ TEST_F(Session, TablebaseOptionsReinitialiseAtIsready) {
   engine.Send("quit");
   EXPECT_EQ(engine.WaitForExit(), 0);
 }
+
+TEST(EngineProcessHelper, ReportsAnEngineThatCannotStart) {
+  EngineProcess noDirectory("/nonexistent/directory");
+  EXPECT_FALSE(noDirectory.WaitForPrefix("readyok", 2000));
+  EXPECT_EQ(noDirectory.WaitForExit(), 126);
+  EngineProcess noEngine("", "/nonexistent/engine");
+  EXPECT_EQ(noEngine.WaitForExit(), 127);
+  EXPECT_FALSE(noEngine.Send("isready"));
+
+  EngineProcess inTemp("/tmp");
+  inTemp.Send("isready");
+  EXPECT_EQ(inTemp.WaitForPrefix("readyok"), "readyok");
+}
