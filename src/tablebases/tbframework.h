@@ -209,6 +209,7 @@ inline constexpr int iManSlot = [] {
   return iSlot;
 }();
 
+// Puts two or three squares in ascending order.
 inline void VOrderSquares(square& sq1, square& sq2) {
   square sqLo = sq1 < sq2 ? sq1 : sq2;
   sq2 = sq1 ^ sq2 ^ sqLo;
