@@ -8,106 +8,45 @@
 // and the king pair flipped top to bottom (XOR 56), so that black's pawns move up; its
 // en-passant range and every count of white men use frame m alone.
 //
-// Men of the side to move are numbered against the other king (CMover). Of the side not to
+// Men of the side to move are numbered against the other king (IKeyMen). Of the side not to
 // move, a pawn is counted among the 48 pawn squares against the mover's pawns only (kings
 // and pieces not listed), a piece plainly against the men listed, which in the en-passant
 // range include the en-passant square and the origin square, both empty.
 #include "tablebases/tbcalc.h"
-#include <algorithm>
-#include <utility>
 #include "tablebases/tbenpassant.h"
 #include "tablebases/tbframework.h"
 
 namespace {
 
-constexpr square SqFlip(square sq) { return sq ^ 56; }
+using CFrame = CNormalised<true>;
 
-template <typename T>
-void VSort(T& a, T& b) {
-  if (a > b) std::swap(a, b);
+// White to move: the frame of the white king, F = K and O = k.
+CFrame FrameW(const square* psqW, const square* psqB, int fInvert) {
+  return Normalise<true>(psqW[0], psqB[0], IPawnMask(psqW[0], fInvert));
 }
-template <typename T>
-void VSort(T& a, T& b, T& c) {
-  VSort(a, b);
-  VSort(b, c);
-  VSort(a, b);
+// Black to move: the frame of the black king, F = k and O = K; flipped top to bottom for
+// the numbering of black's men in the ordinary range.
+CFrame FrameB(const square* psqW, const square* psqB, int fInvert) {
+  return Normalise<true>(psqB[0], psqW[0], IPawnMask(psqB[0], fInvert));
 }
-
-// Like men as an unordered set of their numbers (numbering keeps the order of the squares).
-INDEX ILikePair(INDEX a, INDEX b) {
-  VSort(a, b);
-  return IBin2(b) + a;
-}
-INDEX ILikeTriple(INDEX a, INDEX b, INDEX c) {
-  VSort(a, b, c);
-  return IBin3(c) + IBin2(b) + a;
+CFrame Flipped(const CFrame& f, const square* psqW, const square* psqB) {
+  return Normalise<true>(psqB[0], psqW[0], f.mask ^ 56);
 }
 
-// Pawn of the side not to move: its place among the pawn squares less the mover's pawns below.
+// Pawns of the side not to move: their places among the 48 pawn squares, counted against
+// the mover's pawns below them; two or three of them as an unordered set.
 template <typename... Squares>
 INDEX IPawnCount(square sq, Squares... sqMoverPawns) {
-  return IPlainCount(sq, sqMoverPawns...) - 8;
+  return IPlainCount(sq - 8, (sqMoverPawns - 8)...);
 }
-
-// The men of the side to move, numbered against the other king O beside the mover's king F:
-// the king pair's offset plus the number of the men, with the digits of the one-, two- and
-// three-man numberings. Men are given in the order of their types, highest first.
-struct CMover {
-  square sqF, sqO;
-  int kp;
-  // Kings next to each other have no pair number; such positions are never probed, and
-  // they read the last pair's offsets rather than memory beyond the tables.
-  CMover(square sqMoverKing, square sqOtherKing)
-      : sqF(sqMoverKing), sqO(sqOtherKing),
-        kp(std::min<int>(rgiKingPairPawns[sqF * 64 + sqO], cKingPairsPawns - 1)) {}
-
-  INDEX N(int x, square sq) const { return INumberMan(x, sqF, sqO, sq); }
-  INDEX C(int x) const { return CManPlacements(x, sqF, sqO); }
-
-  template <int x>
-  INDEX ISlot(square sq) const {
-    return rgpiOneManOffsetPawns[x][kp] + N(x, sq);
-  }
-
-  // Unlike men: the first is the major digit, its radix the places of the second; like
-  // men: an unordered pair.
-  template <int x, int y>
-  INDEX ISlot(square sq1, square sq2) const {
-    INDEX iOffset = rgpiPairOffsetPawns[x][y][kp];
-    if constexpr (x == y) return iOffset + ILikePair(N(x, sq1), N(x, sq2));
-    else return iOffset + N(x, sq1) * C(y) + N(y, sq2);
-  }
-
-  // A like pair is the major digit, whether it holds the first man or not.
-  template <int x, int y, int z>
-  INDEX ISlot(square sq1, square sq2, square sq3) const {
-    INDEX iOffset = rgpiTripleOffsetPawns[x][y][z][kp];
-    if constexpr (x == y && y == z) return iOffset + ILikeTriple(N(x, sq1), N(x, sq2), N(x, sq3));
-    else if constexpr (x == y) return iOffset + ILikePair(N(x, sq1), N(x, sq2)) * C(z) + N(z, sq3);
-    else if constexpr (y == z) return iOffset + ILikePair(N(y, sq2), N(y, sq3)) * C(x) + N(x, sq1);
-    else return iOffset + (N(x, sq1) * C(y) + N(y, sq2)) * C(z) + N(z, sq3);
-  }
-};
-
-// A call's squares in frame m. W(i) and B(i) read the entries of white's and black's arrays.
-struct CFrame {
-  const square* psqW;
-  const square* psqB;
-  int m;
-  square W(int i) const { return psqW[i] ^ m; }
-  square B(int i) const { return psqB[i] ^ m; }
-  square E(square sqEnP) const { return sqEnP ^ m; }
-};
-
-CFrame FrameW(const square* psqW, const square* psqB, int fInvert) {
-  return {psqW, psqB, IPawnMask(psqW[0], fInvert)};
+template <typename... Squares>
+INDEX IPawnPair(square sq1, square sq2, Squares... sqMoverPawns) {
+  return IPlainPair(sq1 - 8, sq2 - 8, (sqMoverPawns - 8)...);
 }
-CFrame FrameB(const square* psqW, const square* psqB, int fInvert) {
-  return {psqW, psqB, IPawnMask(psqB[0], fInvert)};
+template <typename... Squares>
+INDEX IPawnTriple(square sq1, square sq2, square sq3, Squares... sqMoverPawns) {
+  return IPlainTriple(sq1 - 8, sq2 - 8, sq3 - 8, (sqMoverPawns - 8)...);
 }
-
-// Black to move, ordinary range: the king pair flipped.
-CMover MoverFlippedB(const CFrame& f) { return CMover(SqFlip(f.B(0)), SqFlip(f.W(0))); }
 
 INDEX T1(int x) { return rgcOneManTotalPawns[x]; }
 INDEX T2(int x, int y) { return rgcPairTotalPawns[x][y]; }
@@ -126,39 +65,33 @@ template <> struct CPawnsBoth<T22<1, 1>> {
   static constexpr INDEX cLow = 47;
   static INDEX IndW(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     CFrame f = FrameW(psqW, psqB, fInvert);
-    square wp = f.W(4), bp = f.B(4);
-    CMover mv(f.W(0), f.B(0));
-    if (sqEnP == XX) return mv.ISlot<1>(wp) * cLow + IPawnCount(bp, wp);
-    return T1(1) * cLow + mv.kp * cEnPassant11 + IndEnPassant11W(wp, bp, f.E(sqEnP));
+    square wp = f.Map(psqW[4]), bp = f.Map(psqB[4]);
+    if (sqEnP == XX) return IKeyMen<1>(f, wp) * cLow + IPawnCount(bp, wp);
+    return T1(1) * cLow + f.kp * cEnPassant11 + IndEnPassant11W(wp, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert);
-    square wp = f.W(4), bp = f.B(4);
-    if (sqEnP == XX) return MoverFlippedB(f).ISlot<1>(SqFlip(bp)) * cLow + IPawnCount(wp, bp);
-    INDEX kp = CMover(f.B(0), f.W(0)).kp;
-    return T1(1) * cLow + kp * cEnPassant11 + IndEnPassant11B(wp, bp, f.E(sqEnP));
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    square wp = f.Map(psqW[4]), bp = f.Map(psqB[4]);
+    if (sqEnP == XX) return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLow + IPawnCount(wp, bp);
+    return T1(1) * cLow + f.kp * cEnPassant11 + IndEnPassant11B(wp, bp, f.Map(sqEnP));
   }
 };
 
 // kppkp
 template <> struct CPawnsBoth<T32<1, 1, 1>> {
-  static constexpr INDEX cLowW = 46, cLowB = 1081;  // Bin(47, 2)
+  static constexpr INDEX cLowW = 46, cLowB = IBin2(47);
   static INDEX IndW(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     CFrame f = FrameW(psqW, psqB, fInvert);
-    square wp1 = f.W(4), wp2 = f.W(5), bp = f.B(4);
-    CMover mv(f.W(0), f.B(0));
-    if (sqEnP == XX) return mv.ISlot<1, 1>(wp1, wp2) * cLowW + IPawnCount(bp, wp1, wp2);
-    return T2(1, 1) * cLowW + mv.kp * cEnPassant21 + IndEnPassant21W(wp1, wp2, bp, f.E(sqEnP));
+    square wp1 = f.Map(psqW[4]), wp2 = f.Map(psqW[5]), bp = f.Map(psqB[4]);
+    if (sqEnP == XX) return IKeyMen<1, 1>(f, wp1, wp2) * cLowW + IPawnCount(bp, wp1, wp2);
+    return T2(1, 1) * cLowW + f.kp * cEnPassant21 + IndEnPassant21W(wp1, wp2, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert);
-    square wp1 = f.W(4), wp2 = f.W(5), bp = f.B(4);
-    if (sqEnP == XX)
-      return MoverFlippedB(f).ISlot<1>(SqFlip(bp)) * cLowB +
-             ILikePair(IPawnCount(wp1, bp), IPawnCount(wp2, bp));
-    if (wp1 > wp2) std::swap(wp1, wp2);
-    INDEX kp = CMover(f.B(0), f.W(0)).kp;
-    return T1(1) * cLowB + kp * cEnPassant21 + IndEnPassant21B(wp1, wp2, bp, f.E(sqEnP));
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    square wp1 = f.Map(psqW[4]), wp2 = f.Map(psqW[5]), bp = f.Map(psqB[4]);
+    if (sqEnP == XX) return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLowB + IPawnPair(wp1, wp2, bp);
+    VOrderSquares(wp1, wp2);
+    return T1(1) * cLowB + f.kp * cEnPassant21 + IndEnPassant21B(wp1, wp2, bp, f.Map(sqEnP));
   }
 };
 
@@ -167,37 +100,33 @@ template <int X> struct CPawnsBoth<T32<X, 1, 1>> {
   static constexpr INDEX cLowW = 47, cLowB = 60 * 47, cPieceEpB = 58;
   static INDEX IndW(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     CFrame f = FrameW(psqW, psqB, fInvert);
-    square wX = f.W(4 * X), wp = f.W(4), bp = f.B(4);
-    CMover mv(f.W(0), f.B(0));
-    if (sqEnP == XX) return mv.ISlot<X, 1>(wX, wp) * cLowW + IPawnCount(bp, wp);
-    return T2(X, 1) * cLowW + mv.ISlot<X>(wX) * cEnPassant11 +
-           IndEnPassant11W(wp, bp, f.E(sqEnP));
+    square wX = f.Map(psqW[4 * X]), wp = f.Map(psqW[4]), bp = f.Map(psqB[4]);
+    if (sqEnP == XX) return IKeyMen<X, 1>(f, wX, wp) * cLowW + IPawnCount(bp, wp);
+    return T2(X, 1) * cLowW + IKeyMen<X>(f, wX) * cEnPassant11 +
+           IndEnPassant11W(wp, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert);
-    square K = f.W(0), k = f.B(0), wX = f.W(4 * X), wp = f.W(4), bp = f.B(4);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wp = f.Map(psqW[4]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)
-      return MoverFlippedB(f).ISlot<1>(SqFlip(bp)) * cLowB +
-             IPlainCount(wX, K, k, wp, bp) * 47 + IPawnCount(wp, bp);
-    square E = f.E(sqEnP);
-    return T1(1) * cLowB + (CMover(k, K).kp * cPieceEpB + IPlainCount(wX, K, k, wp, bp, E, E - 8)) *
-                               cEnPassant11 +
+      return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLowB + IPlainCount(wX, K, k, wp, bp) * 47 +
+             IPawnCount(wp, bp);
+    square E = f.Map(sqEnP);
+    return T1(1) * cLowB +
+           (f.kp * cPieceEpB + IPlainCount(wX, K, k, wp, bp, E, E - 8)) * cEnPassant11 +
            IndEnPassant11B(wp, bp, E);
   }
 };
 
 // kppkpp: symmetric.
 template <> struct CPawnsBoth<T33<1, 1, 1, 1>> {
-  static constexpr INDEX cLow = 1035;  // Bin(46, 2)
+  static constexpr INDEX cLow = IBin2(46);
   static INDEX IndW(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     CFrame f = FrameW(psqW, psqB, fInvert);
-    square wp1 = f.W(4), wp2 = f.W(5), bp1 = f.B(4), bp2 = f.B(5);
-    CMover mv(f.W(0), f.B(0));
-    if (sqEnP == XX)
-      return mv.ISlot<1, 1>(wp1, wp2) * cLow +
-             ILikePair(IPawnCount(bp1, wp1, wp2), IPawnCount(bp2, wp1, wp2));
-    return T2(1, 1) * cLow + mv.kp * cEnPassant22 +
-           IndEnPassant22W(wp1, wp2, bp1, bp2, f.E(sqEnP));
+    square wp1 = f.Map(psqW[4]), wp2 = f.Map(psqW[5]), bp1 = f.Map(psqB[4]), bp2 = f.Map(psqB[5]);
+    if (sqEnP == XX) return IKeyMen<1, 1>(f, wp1, wp2) * cLow + IPawnPair(bp1, bp2, wp1, wp2);
+    return T2(1, 1) * cLow + f.kp * cEnPassant22 +
+           IndEnPassant22W(wp1, wp2, bp1, bp2, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     return IndSymmetricB<CPawnsBoth>(psqW, psqB, sqEnP, fInvert);
@@ -206,26 +135,25 @@ template <> struct CPawnsBoth<T33<1, 1, 1, 1>> {
 
 // kXpkpp
 template <int X> struct CPawnsBoth<T33<X, 1, 1, 1>> {
-  static constexpr INDEX cLowW = 1081, cLowB = 46 * 59, cPieceEpB = 57;  // 1081 = Bin(47, 2)
+  static constexpr INDEX cLowW = IBin2(47), cLowB = 46 * 59, cPieceEpB = 57;
   static INDEX IndW(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     CFrame f = FrameW(psqW, psqB, fInvert);
-    square wX = f.W(4 * X), wp = f.W(4), bp1 = f.B(4), bp2 = f.B(5);
-    CMover mv(f.W(0), f.B(0));
-    if (sqEnP == XX)
-      return mv.ISlot<X, 1>(wX, wp) * cLowW + ILikePair(IPawnCount(bp1, wp), IPawnCount(bp2, wp));
-    return T2(X, 1) * cLowW + mv.ISlot<X>(wX) * cEnPassant21 +
-           IndEnPassant12W(wp, bp1, bp2, f.E(sqEnP));
+    square wX = f.Map(psqW[4 * X]), wp = f.Map(psqW[4]), bp1 = f.Map(psqB[4]),
+           bp2 = f.Map(psqB[5]);
+    if (sqEnP == XX) return IKeyMen<X, 1>(f, wX, wp) * cLowW + IPawnPair(bp1, bp2, wp);
+    return T2(X, 1) * cLowW + IKeyMen<X>(f, wX) * cEnPassant21 +
+           IndEnPassant12W(wp, bp1, bp2, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert);
-    square K = f.W(0), k = f.B(0), wX = f.W(4 * X), wp = f.W(4), bp1 = f.B(4), bp2 = f.B(5);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wp = f.Map(psqW[4]),
+           bp1 = f.Map(psqB[4]), bp2 = f.Map(psqB[5]);
     if (sqEnP == XX)
-      return MoverFlippedB(f).ISlot<1, 1>(SqFlip(bp1), SqFlip(bp2)) * cLowB +
+      return IKeyMen<1, 1>(ff, ff.Map(psqB[4]), ff.Map(psqB[5])) * cLowB +
              IPawnCount(wp, bp1, bp2) * 59 + IPlainCount(wX, K, k, wp, bp1, bp2);
-    square E = f.E(sqEnP);
-    INDEX kp = CMover(k, K).kp;
+    square E = f.Map(sqEnP);
     return T2(1, 1) * cLowB +
-           (kp * cPieceEpB + IPlainCount(wX, K, k, wp, bp1, bp2, E, E - 8)) * cEnPassant21 +
+           (f.kp * cPieceEpB + IPlainCount(wX, K, k, wp, bp1, bp2, E, E - 8)) * cEnPassant21 +
            IndEnPassant12B(wp, bp1, bp2, E);
   }
 };
@@ -235,124 +163,107 @@ template <int X, int Y> struct CPawnsBoth<T33<X, 1, Y, 1>> {
   static constexpr INDEX cLow = 47 * 59, cPieceEp = 57;
   static INDEX IndW(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     CFrame f = FrameW(psqW, psqB, fInvert);
-    square K = f.W(0), k = f.B(0), wX = f.W(4 * X), wp = f.W(4), bY = f.B(4 * Y), bp = f.B(4);
-    CMover mv(K, k);
+    square K = f.sqF, k = f.sqO, wX = f.Map(psqW[4 * X]), wp = f.Map(psqW[4]),
+           bY = f.Map(psqB[4 * Y]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)
-      return mv.ISlot<X, 1>(wX, wp) * cLow + IPawnCount(bp, wp) * 59 +
+      return IKeyMen<X, 1>(f, wX, wp) * cLow + IPawnCount(bp, wp) * 59 +
              IPlainCount(bY, K, k, wX, wp, bp);
-    square E = f.E(sqEnP);
+    square E = f.Map(sqEnP);
     return T2(X, 1) * cLow +
-           (mv.ISlot<X>(wX) * cPieceEp + IPlainCount(bY, K, k, wX, wp, bp, E, E + 8)) *
+           (IKeyMen<X>(f, wX) * cPieceEp + IPlainCount(bY, K, k, wX, wp, bp, E, E + 8)) *
                cEnPassant11 +
            IndEnPassant11W(wp, bp, E);
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    if constexpr (X == Y) return IndSymmetricB<CPawnsBoth>(psqW, psqB, sqEnP, fInvert);
-    CFrame f = FrameB(psqW, psqB, fInvert);
-    square K = f.W(0), k = f.B(0), wX = f.W(4 * X), wp = f.W(4), bY = f.B(4 * Y), bp = f.B(4);
-    if (sqEnP == XX)
-      return MoverFlippedB(f).ISlot<Y, 1>(SqFlip(bY), SqFlip(bp)) * cLow +
-             IPawnCount(wp, bp) * 59 + IPlainCount(wX, K, k, wp, bp, bY);
-    square E = f.E(sqEnP);
-    return T2(Y, 1) * cLow +
-           (CMover(k, K).ISlot<Y>(bY) * cPieceEp + IPlainCount(wX, K, k, wp, bp, bY, E, E - 8)) *
-               cEnPassant11 +
-           IndEnPassant11B(wp, bp, E);
+    if constexpr (X == Y) {
+      return IndSymmetricB<CPawnsBoth>(psqW, psqB, sqEnP, fInvert);
+    } else {
+      CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+      square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wp = f.Map(psqW[4]),
+             bY = f.Map(psqB[4 * Y]), bp = f.Map(psqB[4]);
+      if (sqEnP == XX)
+        return IKeyMen<Y, 1>(ff, ff.Map(psqB[4 * Y]), ff.Map(psqB[4])) * cLow +
+               IPawnCount(wp, bp) * 59 + IPlainCount(wX, K, k, wp, bp, bY);
+      square E = f.Map(sqEnP);
+      return T2(Y, 1) * cLow +
+             (IKeyMen<Y>(f, bY) * cPieceEp + IPlainCount(wX, K, k, wp, bp, bY, E, E - 8)) *
+                 cEnPassant11 +
+             IndEnPassant11B(wp, bp, E);
+    }
   }
 };
 
 // kpppkp
 template <> struct CPawnsBoth<T42<1, 1, 1, 1>> {
-  static constexpr INDEX cLowW = 45, cLowB = 16215;  // Bin(47, 3)
+  static constexpr INDEX cLowW = 45, cLowB = IBin3(47);
   static INDEX IndW(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     CFrame f = FrameW(psqW, psqB, fInvert);
-    square wp1 = f.W(4), wp2 = f.W(5), wp3 = f.W(6), bp = f.B(4);
-    CMover mv(f.W(0), f.B(0));
+    square wp1 = f.Map(psqW[4]), wp2 = f.Map(psqW[5]), wp3 = f.Map(psqW[6]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)
-      return mv.ISlot<1, 1, 1>(wp1, wp2, wp3) * cLowW + IPawnCount(bp, wp1, wp2, wp3);
-    return T3(1, 1, 1) * cLowW + mv.kp * cEnPassant31 +
-           IndEnPassant31W(wp1, wp2, wp3, bp, f.E(sqEnP));
+      return IKeyMen<1, 1, 1>(f, wp1, wp2, wp3) * cLowW + IPawnCount(bp, wp1, wp2, wp3);
+    return T3(1, 1, 1) * cLowW + f.kp * cEnPassant31 +
+           IndEnPassant31W(wp1, wp2, wp3, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert);
-    square wp1 = f.W(4), wp2 = f.W(5), wp3 = f.W(6), bp = f.B(4);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    square wp1 = f.Map(psqW[4]), wp2 = f.Map(psqW[5]), wp3 = f.Map(psqW[6]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)
-      return MoverFlippedB(f).ISlot<1>(SqFlip(bp)) * cLowB +
-             ILikeTriple(IPawnCount(wp1, bp), IPawnCount(wp2, bp), IPawnCount(wp3, bp));
-    VSort(wp1, wp2, wp3);
-    INDEX kp = CMover(f.B(0), f.W(0)).kp;
-    return T1(1) * cLowB + kp * cEnPassant31 + IndEnPassant31B(wp1, wp2, wp3, bp, f.E(sqEnP));
+      return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLowB + IPawnTriple(wp1, wp2, wp3, bp);
+    VOrderSquares(wp1, wp2, wp3);
+    return T1(1) * cLowB + f.kp * cEnPassant31 + IndEnPassant31B(wp1, wp2, wp3, bp, f.Map(sqEnP));
   }
 };
 
 // kXppkp
 template <int X> struct CPawnsBoth<T42<X, 1, 1, 1>> {
-  static constexpr INDEX cLowW = 46, cLowB = 59 * 1081, cPieceEpB = 57;  // 1081 = Bin(47, 2)
+  static constexpr INDEX cLowW = 46, cLowB = 59 * IBin2(47), cPieceEpB = 57;
   static INDEX IndW(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     CFrame f = FrameW(psqW, psqB, fInvert);
-    square wX = f.W(4 * X), wp1 = f.W(4), wp2 = f.W(5), bp = f.B(4);
-    CMover mv(f.W(0), f.B(0));
-    if (sqEnP == XX) return mv.ISlot<X, 1, 1>(wX, wp1, wp2) * cLowW + IPawnCount(bp, wp1, wp2);
-    return T3(X, 1, 1) * cLowW + mv.ISlot<X>(wX) * cEnPassant21 +
-           IndEnPassant21W(wp1, wp2, bp, f.E(sqEnP));
+    square wX = f.Map(psqW[4 * X]), wp1 = f.Map(psqW[4]), wp2 = f.Map(psqW[5]),
+           bp = f.Map(psqB[4]);
+    if (sqEnP == XX) return IKeyMen<X, 1, 1>(f, wX, wp1, wp2) * cLowW + IPawnCount(bp, wp1, wp2);
+    return T3(X, 1, 1) * cLowW + IKeyMen<X>(f, wX) * cEnPassant21 +
+           IndEnPassant21W(wp1, wp2, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert);
-    square K = f.W(0), k = f.B(0), wX = f.W(4 * X), wp1 = f.W(4), wp2 = f.W(5), bp = f.B(4);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wp1 = f.Map(psqW[4]),
+           wp2 = f.Map(psqW[5]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)
-      return MoverFlippedB(f).ISlot<1>(SqFlip(bp)) * cLowB +
-             IPlainCount(wX, K, k, bp, wp1, wp2) * 1081 +
-             ILikePair(IPawnCount(wp1, bp), IPawnCount(wp2, bp));
-    square E = f.E(sqEnP);
-    VSort(wp1, wp2);
-    INDEX kp = CMover(k, K).kp;
+      return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLowB +
+             IPlainCount(wX, K, k, bp, wp1, wp2) * IBin2(47) + IPawnPair(wp1, wp2, bp);
+    square E = f.Map(sqEnP);
+    VOrderSquares(wp1, wp2);
     return T1(1) * cLowB +
-           (kp * cPieceEpB + IPlainCount(wX, K, k, bp, wp1, wp2, E, E - 8)) * cEnPassant21 +
+           (f.kp * cPieceEpB + IPlainCount(wX, K, k, bp, wp1, wp2, E, E - 8)) * cEnPassant21 +
            IndEnPassant21B(wp1, wp2, bp, E);
   }
 };
 
-// Two pieces of the side not to move, each counted against the other men listed: unlike, the
-// first is the major digit and the second is also counted against it; like, an unordered pair.
-template <bool fLike, typename... Squares>
-INDEX ITwoPieces(square sq1, square sq2, Squares... sqOthers) {
-  if constexpr (fLike)
-    return ILikePair(IPlainCount(sq1, sqOthers...), IPlainCount(sq2, sqOthers...));
-  else
-    return IPlainCount(sq1, sqOthers...) * (63 - sizeof...(sqOthers)) +
-           IPlainCount(sq2, sq1, sqOthers...);
-}
-
-// Placements of those two pieces beside cOthers men.
-template <bool fLike>
-constexpr INDEX CTwoPieces(INDEX cOthers) {
-  return fLike ? IBin2(64 - cOthers) : (64 - cOthers) * (63 - cOthers);
-}
-
 // kXYpkp, X >= Y
 template <int X, int Y> struct CPawnsBoth<T42<X, Y, 1, 1>> {
   static constexpr bool fLike = X == Y;
-  static constexpr int iwY = fLike ? 4 * X + 1 : 4 * Y;
-  static constexpr INDEX cLowW = 47, cPiecesB = CTwoPieces<fLike>(4),
-                         cPiecesEpB = CTwoPieces<fLike>(6), cLowB = cPiecesB * 47;
+  static constexpr int iwY = iManSlot<1, X, Y>;
+  static constexpr INDEX cLowW = 47, cLowB = CPlainTwo<fLike, 4> * 47,
+                         cPiecesEpB = CPlainTwo<fLike, 6>;
   static INDEX IndW(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
     CFrame f = FrameW(psqW, psqB, fInvert);
-    square wX = f.W(4 * X), wY = f.W(iwY), wp = f.W(4), bp = f.B(4);
-    CMover mv(f.W(0), f.B(0));
-    if (sqEnP == XX) return mv.ISlot<X, Y, 1>(wX, wY, wp) * cLowW + IPawnCount(bp, wp);
-    return T3(X, Y, 1) * cLowW + mv.ISlot<X, Y>(wX, wY) * cEnPassant11 +
-           IndEnPassant11W(wp, bp, f.E(sqEnP));
+    square wX = f.Map(psqW[4 * X]), wY = f.Map(psqW[iwY]), wp = f.Map(psqW[4]),
+           bp = f.Map(psqB[4]);
+    if (sqEnP == XX) return IKeyMen<X, Y, 1>(f, wX, wY, wp) * cLowW + IPawnCount(bp, wp);
+    return T3(X, Y, 1) * cLowW + IKeyMen<X, Y>(f, wX, wY) * cEnPassant11 +
+           IndEnPassant11W(wp, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert);
-    square K = f.W(0), k = f.B(0), wX = f.W(4 * X), wY = f.W(iwY), wp = f.W(4), bp = f.B(4);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wY = f.Map(psqW[iwY]),
+           wp = f.Map(psqW[4]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)
-      return MoverFlippedB(f).ISlot<1>(SqFlip(bp)) * cLowB +
-             ITwoPieces<fLike>(wX, wY, K, k, wp, bp) * 47 + IPawnCount(wp, bp);
-    square E = f.E(sqEnP);
-    INDEX kp = CMover(k, K).kp;
+      return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLowB +
+             IPlainTwo<fLike>(wX, wY, K, k, wp, bp) * 47 + IPawnCount(wp, bp);
+    square E = f.Map(sqEnP);
     return T1(1) * cLowB +
-           (kp * cPiecesEpB + ITwoPieces<fLike>(wX, wY, K, k, wp, bp, E, E - 8)) * cEnPassant11 +
+           (f.kp * cPiecesEpB + IPlainTwo<fLike>(wX, wY, K, k, wp, bp, E, E - 8)) * cEnPassant11 +
            IndEnPassant11B(wp, bp, E);
   }
 };
