@@ -261,6 +261,13 @@ class Checker {
     return true;
   }
 
+  // The largest index seen plus one must be the count.
+  void CheckLargest() {
+    if (iMax_ + 1 != cPositions_)
+      FFail(EmptyPlacement(), "largest index " + std::to_string(iMax_) + ", count " +
+                                  std::to_string(cPositions_));
+  }
+
   bool FCollision(INDEX i) {
     return FFail(EmptyPlacement(),
                  "two positions that are no images of each other share index " + std::to_string(i));
@@ -412,9 +419,7 @@ testing::AssertionResult CheckAllPositions(PfnCalcIndex pfn, std::string_view sz
   bool fGoOn = true;
   for (square wk = 0; wk < 64 && fGoOn; wk++)
     for (square bk = 0; bk < 64 && fGoOn; bk++) fGoOn = w.FKings(wk, bk);
-  if (fGoOn && ck.IMax() + 1 != cPositions)
-    ck.FFail(EmptyPlacement(), "largest index " + std::to_string(ck.IMax()) + ", count " +
-                                   std::to_string(cPositions));
+  if (fGoOn) ck.CheckLargest();
   return ck.Result();
 }
 
@@ -430,6 +435,19 @@ testing::AssertionResult CheckKingPair(PfnCalcIndex pfn, std::string_view szTabl
     return true;
   };
   if (Walker(ck.S(), visit).FKings(sqWk, sqBk)) ck.FCollisionsAreImages(rg);
+  return ck.Result();
+}
+
+testing::AssertionResult CheckLargestIndex(PfnCalcIndex pfn, std::string_view szTable,
+                                           color stm, INDEX cPositions, square sqWk,
+                                           square sqBk) {
+  Checker ck(pfn, szTable, stm, cPositions, 997);
+  if (!FKingsApart(sqWk, sqBk)) return testing::AssertionFailure() << "kings not apart";
+  auto visit = [&](const TbPlacement& pl) {
+    INDEX i;
+    return ck.FVisit(pl, &i);
+  };
+  if (Walker(ck.S(), visit).FKings(sqWk, sqBk)) ck.CheckLargest();
   return ck.Result();
 }
 
