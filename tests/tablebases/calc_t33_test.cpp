@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include "support/tb_counts_six.h"
 #include "support/tb_positions.h"
+#include "support/tb_six_men.h"
 #include "tablebases/tbcalc.h"
 #include "tablebases/tbdesc.h"
 #include "tablebases/tbframework.h"
@@ -74,8 +74,8 @@ TEST_F(CalcT33, SymmetricTablesExchangeTheArrays) {
     const CTbDesc& tbd = rgtbdDesc[tsc.iTb];
     if (!(tbd.flags & fSymmetric)) continue;
     int cChecked = 0;
-    ForEachLegalWithKings(TbMaterial::FromName(tsc.szName), 1, SqFromName("g6"),
-                          SqFromName("b2"), [&](const TbPlacement& pl) {
+    ForEachLegalWithKings(TbMaterial::FromName(tsc.szName), 1, SqFromName("g6"), SqFromName("b2"),
+                          [&](const TbPlacement& pl) {
                             INDEX iB = IndexOf(tbd.rgpfnIndCalc[1], pl);
                             INDEX iW = tbd.rgpfnIndCalc[0](pl.rgsq[1], pl.rgsq[0], XX, 0);
                             EXPECT_EQ(iB, iW) << tsc.szName << " " << SzPlacement(pl);
@@ -85,32 +85,16 @@ TEST_F(CalcT33, SymmetricTablesExchangeTheArrays) {
   }
 }
 
-// Every placement beside the last king pair, on sides of each shape and of each shortfall
-// below the bound: the largest index plus one is the count.
-TEST_F(CalcT33, LargestIndexOfEachShape) {
+// Every side through the descriptor table: a sample of positions below the count, and on
+// the sides of every shape and every shortfall below the bound, every placement beside the
+// last king pair, whose largest index plus one is the count.
+TEST_F(CalcT33, EverySide) {
+  static const char* const rgszShapes[] = {"knnknn", "kbnkbn", "krrkbn", "kqpkrb", "kqpkrr",
+                                           "kqrkqp", "kqrkpp", "kqqkpp", "kbnknp"};
   for (const TbSideCounts& tsc : rgtscTwoAgainstTwo) {
-    static const char* const rgszShapes[] = {
-        "knnknn", "kqrkrb", "kbnkbn", "krrkbn", "kbpknn", "kqpkrb", "kqpkrr", "knnkpp",
-        "kqrkqp", "kqrkpp", "krrkpp", "kqqkpp", "kbnknp", "krnkrp"};
-    if (std::find_if(std::begin(rgszShapes), std::end(rgszShapes), [&](const char* sz) {
-          return !std::strcmp(sz, tsc.szName);
-        }) == std::end(rgszShapes))
-      continue;
-    for (color stm : {0, 1}) {
-      auto [sqWk, sqBk] = LastKingPair(tsc.szName, stm);
-      EXPECT_TRUE(CheckLargestIndex(rgtbdDesc[tsc.iTb].rgpfnIndCalc[stm], tsc.szName, stm,
-                                    tsc.rgc[stm], sqWk, sqBk));
-    }
-  }
-}
-
-// The calculators in the descriptor table, and a sample of every side below its count.
-TEST_F(CalcT33, EverySideSampled) {
-  for (const TbSideCounts& tsc : rgtscTwoAgainstTwo) {
-    const CTbDesc& tbd = rgtbdDesc[tsc.iTb];
-    ASSERT_STREQ(tbd.szName, tsc.szName);
-    for (color stm : {0, 1})
-      EXPECT_TRUE(CheckSampled(tbd.rgpfnIndCalc[stm], tsc.szName, stm, tsc.rgc[stm], 1500, 3));
+    bool fLargest = std::any_of(std::begin(rgszShapes), std::end(rgszShapes),
+                                [&](const char* sz) { return !std::strcmp(sz, tsc.szName); });
+    for (color stm : {0, 1}) ExpectSide(tsc, stm, fLargest, 1500, 3);
   }
 }
 

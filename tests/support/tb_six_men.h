@@ -1,6 +1,6 @@
 // Position counts of the six-man tables of two men against two and of three men against one
 // (without pawns of both colours): per table side, the largest index of a legal position plus
-// one.
+// one; and the checks that their calculators run against them.
 #pragma once
 #include <span>
 #include <utility>
@@ -21,5 +21,10 @@ extern const std::span<const TbSideCounts> rgtscThreeAgainstOne;
 // d4 and the other on h8 without pawns, d8 and h8 with pawns, and d1 and h1 for black to move
 // with black pawns, which black numbers on the board mirrored top to bottom.
 std::pair<square, square> LastKingPair(const char* szName, color stm);
+
+// Checks one side through the descriptor table's calculator: the descriptor's name, then with
+// fLargest every placement beside the last king pair (CheckLargestIndex), then cSamples
+// random positions (CheckSampled).
+void ExpectSide(const TbSideCounts& tsc, color stm, bool fLargest, int cSamples, uint64_t seed);
 
 }  // namespace tbtest

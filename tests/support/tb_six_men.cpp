@@ -1,5 +1,8 @@
-#include "support/tb_counts_six.h"
+#include "support/tb_six_men.h"
+#include <gtest/gtest.h>
 #include <cstring>
+#include "support/tb_positions.h"
+#include "tablebases/tbdesc.h"
 
 namespace tbtest {
 namespace {
@@ -289,6 +292,17 @@ std::pair<square, square> LastKingPair(const char* szName, color stm) {
     sqOther = stm == 1 && fBlackPawns ? h1 : h8;
   }
   return stm == 0 ? std::pair(sqMover, sqOther) : std::pair(sqOther, sqMover);
+}
+
+void ExpectSide(const TbSideCounts& tsc, color stm, bool fLargest, int cSamples, uint64_t seed) {
+  const CTbDesc& tbd = rgtbdDesc[tsc.iTb];
+  ASSERT_STREQ(tbd.szName, tsc.szName);
+  PfnCalcIndex pfn = tbd.rgpfnIndCalc[stm];
+  if (fLargest) {
+    auto [sqWk, sqBk] = LastKingPair(tsc.szName, stm);
+    EXPECT_TRUE(CheckLargestIndex(pfn, tsc.szName, stm, tsc.rgc[stm], sqWk, sqBk));
+  }
+  EXPECT_TRUE(CheckSampled(pfn, tsc.szName, stm, tsc.rgc[stm], cSamples, seed));
 }
 
 }  // namespace tbtest
