@@ -1,10 +1,12 @@
 // Every side of every table of two men against two and of three men against one: all
 // placements beside the last king pair reach exactly the side's count, and a large sample over
-// all king pairs stays below it with shared indices only between images.
+// all king pairs and every placement beside that pair share indices only between images.
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "support/tb_positions.h"
 #include "support/tb_six_men.h"
+#include "tablebases/tbdesc.h"
 #include "tablebases/tbframework.h"
 
 namespace {
@@ -30,7 +32,13 @@ class SixManSide : public testing::TestWithParam<SideParam> {
 };
 
 TEST_P(SixManSide, LastKingPairAndSample) {
-  ExpectSide(*GetParam().ptsc, GetParam().stm, true, 200000, 11);
+  const TbSideCounts& tsc = *GetParam().ptsc;
+  color stm = GetParam().stm;
+  ExpectSide(tsc, stm, true, 200000, 11);
+  // Positions beside the last king pair that share an index are images of each other.
+  auto [sqWk, sqBk] = LastKingPair(tsc.szName, stm);
+  EXPECT_TRUE(CheckKingPair(rgtbdDesc[tsc.iTb].rgpfnIndCalc[stm], tsc.szName, stm, tsc.rgc[stm],
+                            sqWk, sqBk));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTables, SixManSide, testing::ValuesIn(AllSides()),
