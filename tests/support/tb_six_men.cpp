@@ -297,6 +297,7 @@ std::pair<square, square> LastKingPair(const char* szName, color stm) {
 void ExpectSide(const TbSideCounts& tsc, color stm, bool fLargest, int cSamples, uint64_t seed) {
   const CTbDesc& tbd = rgtbdDesc[tsc.iTb];
   ASSERT_STREQ(tbd.szName, tsc.szName);
+  EXPECT_EQ(tbd.positions[stm], tsc.rgc[stm]) << tsc.szName;
   PfnCalcIndex pfn = tbd.rgpfnIndCalc[stm];
   if (fLargest) {
     auto [sqWk, sqBk] = LastKingPair(tsc.szName, stm);

@@ -22,9 +22,9 @@ extern const std::span<const TbSideCounts> rgtscThreeAgainstOne;
 // with black pawns, which black numbers on the board mirrored top to bottom.
 std::pair<square, square> LastKingPair(const char* szName, color stm);
 
-// Checks one side through the descriptor table's calculator: the descriptor's name, then with
-// fLargest every placement beside the last king pair (CheckLargestIndex), then cSamples
-// random positions (CheckSampled).
+// Checks one side through the descriptor table: its name and count, then with fLargest every
+// placement beside the last king pair (CheckLargestIndex), then cSamples random positions
+// (CheckSampled) with the side's calculator.
 void ExpectSide(const TbSideCounts& tsc, color stm, bool fLargest, int cSamples, uint64_t seed);
 
 }  // namespace tbtest
