@@ -1,79 +1,68 @@
-// Index calculators of the T33 family: two men a side. The mover's two men, numbered against
-// the other king, form the high part with the king pair; the other side's two men fill the
-// low part, counted plainly or, for pawns, by their places on ranks 2 to 7.
+// Index calculators of the T33 family: two men a side, without pawns of both colours. The
+// mover's two men, numbered against the other king, form the high part with the king pair;
+// the other side's two men fill the low part, counted plainly or, for pawns, by their places
+// on ranks 2 to 7.
 #include "tablebases/tbcalc.h"
-#include "tablebases/tbcalc_frame.h"
+#include "tablebases/tbframework.h"
 
 namespace {
 
-// The mover's two men of types x >= y, numbered in the frame fr.
-template <int x, int y, bool fPawns>
-INDEX IPairPart(const CCalcFrame<fPawns>& fr, square sq1, square sq2) {
-  if constexpr (x == y)
-    return fr.PairOffset(x, x) + ILikePair(fr.N(x, sq1), fr.N(x, sq2));
-  else
-    return fr.PairOffset(x, y) + fr.N(x, sq1) * fr.C(y) + fr.N(y, sq2);
-}
-
-// Appends the other side's men A1 (type a1) and A2 (type a2 <= a1) to iPair, counted beside
-// the mover's king F, the other king O and the mover's men X1, X2.
+// Appends to iKey the men A1 (type a1) and A2 (type a2 <= a1) of the side not to move, counted
+// beside the kings of n and the mover's men X1, X2.
 template <int a1, int a2, bool fPawns>
-INDEX IAddOtherPair(INDEX iPair, square sqF, square sqO, square sqX1, square sqX2, square sqA1,
-                    square sqA2) {
-  auto P = [=](square sq, auto... others) {
-    return IPlainCount(sq, sqF, sqO, sqX1, sqX2, others...);
-  };
-  if constexpr (a1 == 1)  // two pawns: pairs of places on ranks 2 to 7
-    return iPair * 1128 + ILikePair(sqA1 - 8, sqA2 - 8);
-  else if constexpr (a2 == 1)  // a pawn, the major digit, and a piece counted beside it
-    return (iPair * 48 + (sqA2 - 8)) * 59 + P(sqA1, sqA2);
-  else if constexpr (a1 == a2)
-    return iPair * 1770 + ILikePair(P(sqA1), P(sqA2));
-  else if constexpr (fPawns)  // unlike pieces beside the mover's pawns: the second is major
-    return (iPair * 60 + P(sqA2)) * 59 + P(sqA1, sqA2);
-  else
-    return (iPair * 60 + P(sqA1)) * 59 + P(sqA2, sqA1);
+INDEX IAddOtherMen(INDEX iKey, const CNormalised<fPawns>& n, square sqX1, square sqX2, square sqA1,
+                   square sqA2) {
+  constexpr bool fLike = a1 == a2;
+  if constexpr (a1 == x_piecePawn) {
+    // Two pawns by their squares alone.
+    return iKey * IBin2(48) + IPlainPair(sqA1 - 8, sqA2 - 8);
+  } else if constexpr (a2 == x_piecePawn) {
+    // The pawn by its square, the major digit; the piece beside it and the four others.
+    return (iKey * 48 + (sqA2 - 8)) * 59 + IPlainCount(sqA1, n.sqF, n.sqO, sqX1, sqX2, sqA2);
+  } else if constexpr (fPawns && !fLike) {
+    // Unlike pieces beside the mover's pawns: the second is the major digit.
+    return iKey * CPlainTwo<false, 4> + IPlainTwo<false>(sqA2, sqA1, n.sqF, n.sqO, sqX1, sqX2);
+  } else {
+    return iKey * CPlainTwo<fLike, 4> + IPlainTwo<fLike>(sqA1, sqA2, n.sqF, n.sqO, sqX1, sqX2);
+  }
 }
-
-// A position normalised in the frame of the mover's king: the white men of types w1 >= w2 on
-// sqW1, sqW2 and the black men of types b1 >= b2 on sqB1, sqB2 (like men in consecutive slots).
-template <int w1, int w2, int b1, int b2>
-struct CMen {
-  static constexpr bool fPawns = w2 == 1 || b2 == 1;
-  CCalcFrame<fPawns> fr;
-  square sqW1, sqW2, sqB1, sqB2;
-  CMen(const square* psqW, const square* psqB, square sqMoverKing, square sqOtherKing, int fInvert)
-      : fr(sqMoverKing, sqOtherKing, fInvert),
-        sqW1(fr.Map(psqW[4 * w1])),
-        sqW2(fr.Map(psqW[4 * w2 + (w2 == w1)])),
-        sqB1(fr.Map(psqB[4 * b1])),
-        sqB2(fr.Map(psqB[4 * b2 + (b2 == b1)])) {}
-};
 
 }  // namespace
 
+// White to move: the white men numbered against the black king, then the black men.
 template <int piw1, int piw2, int pib1, int pib2>
 INDEX T33<piw1, piw2, pib1, pib2>::IndCalcW(const square* psqW, const square* psqB, square,
                                             int fInvert) {
-  using Men = CMen<piw1, piw2, pib1, pib2>;
-  const Men p(psqW, psqB, psqW[0], psqB[0], fInvert);
-  INDEX iPair = IPairPart<piw1, piw2>(p.fr, p.sqW1, p.sqW2);
-  return IAddOtherPair<pib1, pib2, Men::fPawns>(iPair, p.fr.sqF, p.fr.sqO, p.sqW1, p.sqW2, p.sqB1,
-                                                p.sqB2);
+  constexpr bool fPawns = piw2 == x_piecePawn || pib2 == x_piecePawn;
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const square sqW1 = n.Map(psqW[iManSlot<0, piw1, piw2>]);
+  const square sqW2 = n.Map(psqW[iManSlot<1, piw1, piw2>]);
+  const square sqB1 = n.Map(psqB[iManSlot<0, pib1, pib2>]);
+  const square sqB2 = n.Map(psqB[iManSlot<1, pib1, pib2>]);
+  const INDEX iKey = IKeyMen<piw1, piw2>(n, sqW1, sqW2);
+  return IAddOtherMen<pib1, pib2>(iKey, n, sqW1, sqW2, sqB1, sqB2);
 }
 
+// Black to move: the black men numbered against the white king (black pawns in the frame
+// mirrored top to bottom), then the white men.
 template <int piw1, int piw2, int pib1, int pib2>
 INDEX T33<piw1, piw2, pib1, pib2>::IndCalcB(const square* psqW, const square* psqB, square,
                                             int fInvert) {
-  using Men = CMen<piw1, piw2, pib1, pib2>;
-  const Men p(psqW, psqB, psqB[0], psqW[0], fInvert);
-  INDEX iPair;
-  if constexpr (pib2 == 1)  // black numbers its pawns with the board mirrored top to bottom
-    iPair = IPairPart<pib1, pib2>(p.fr.Flipped(), p.sqB1 ^ 56, p.sqB2 ^ 56);
-  else
-    iPair = IPairPart<pib1, pib2>(p.fr, p.sqB1, p.sqB2);
-  return IAddOtherPair<piw1, piw2, Men::fPawns>(iPair, p.fr.sqF, p.fr.sqO, p.sqB1, p.sqB2, p.sqW1,
-                                                p.sqW2);
+  constexpr bool fPawns = piw2 == x_piecePawn || pib2 == x_piecePawn;
+  const square sqWK = psqW[0], sqBK = psqB[0];
+  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const square sqW1 = n.Map(psqW[iManSlot<0, piw1, piw2>]);
+  const square sqW2 = n.Map(psqW[iManSlot<1, piw1, piw2>]);
+  const square sqB1 = n.Map(psqB[iManSlot<0, pib1, pib2>]);
+  const square sqB2 = n.Map(psqB[iManSlot<1, pib1, pib2>]);
+  INDEX iKey;
+  if constexpr (pib2 == x_piecePawn) {
+    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    iKey = IKeyMen<pib1, pib2>(nPawn, sqB1 ^ 56, sqB2 ^ 56);
+  } else {
+    iKey = IKeyMen<pib1, pib2>(n, sqB1, sqB2);
+  }
+  return IAddOtherMen<piw1, piw2>(iKey, n, sqB1, sqB2, sqW1, sqW2);
 }
 
 template struct T33<2,2,2,2>;  // 146 knnknn

@@ -1,106 +1,90 @@
-// Index calculators of the T42 family: three white men against one black man. With white to
-// move the white men, numbered against the black king, form the high part; with black to move
-// the black man does, and the white men fill the low part, counted plainly or, for pawns, by
-// their places on ranks 2 to 7.
+// Index calculators of the T42 family: three white men against one black man, without pawns
+// of both colours. With white to move the white men, numbered against the black king, form
+// the high part; with black to move the black man does, and the white men fill the low part,
+// counted plainly or, for pawns, by their places on ranks 2 to 7.
 #include "tablebases/tbcalc.h"
-#include "tablebases/tbcalc_frame.h"
+#include "tablebases/tbframework.h"
 
 namespace {
 
-// A position normalised in the frame of the mover's king: the white men of types
-// t1 >= t2 >= t3 on sq1, sq2, sq3 (like men fill consecutive slots) and the black man on sqM.
-template <int t1, int t2, int t3, int tb>
-struct CMen {
-  static constexpr bool fPawns = t3 == 1 || tb == 1;
-  CCalcFrame<fPawns> fr;
-  square sq1, sq2, sq3, sqM;
-  CMen(const square* psqW, const square* psqB, square sqMoverKing, square sqOtherKing, int fInvert)
-      : fr(sqMoverKing, sqOtherKing, fInvert),
-        sq1(fr.Map(psqW[4 * t1])),
-        sq2(fr.Map(psqW[4 * t2 + (t2 == t1)])),
-        sq3(fr.Map(psqW[4 * t3 + (t3 == t2) + (t3 == t1)])),
-        sqM(fr.Map(psqB[4 * tb])) {}
-};
-
-// The three white men numbered against the black king in the frame fr, with the king pair.
-template <int t1, int t2, int t3, bool fPawns>
-INDEX ITriplePart(const CCalcFrame<fPawns>& fr, square sq1, square sq2, square sq3) {
-  INDEX iMen;
-  if constexpr (t1 == t3)
-    iMen = ILikeTriple(fr.N(t1, sq1), fr.N(t1, sq2), fr.N(t1, sq3));
-  else if constexpr (t1 == t2)  // the like pair is the major digit
-    iMen = ILikePair(fr.N(t1, sq1), fr.N(t1, sq2)) * fr.C(t3) + fr.N(t3, sq3);
-  else if constexpr (t2 == t3)  // so here, although the single man is the first
-    iMen = ILikePair(fr.N(t2, sq2), fr.N(t2, sq3)) * fr.C(t1) + fr.N(t1, sq1);
-  else
-    iMen = (fr.N(t1, sq1) * fr.C(t2) + fr.N(t2, sq2)) * fr.C(t3) + fr.N(t3, sq3);
-  return iMen + fr.TripleOffset(t1, t2, t3);
-}
-
-// Appends the white men of types t1 >= t2 >= t3, none a pawn, to the black man's part k.
-// Each is counted plainly beside the kings F and O and the black man M (the set L). A like
+// Appends to k the white men of types t1 >= t2 >= t3, none a pawn, each counted beside the
+// kings F, O and the black man M (the set L) and as stated beside the other white men. A like
 // pair and a single man are counted in one order with a black pawn and in the other without.
 template <int t1, int t2, int t3, bool fBlackPawn>
 INDEX IAddWhitePieces(INDEX k, square sqF, square sqO, square sqM, square sq1, square sq2,
                       square sq3) {
-  auto P = [=](square sq, auto... others) { return IPlainCount(sq, sqF, sqO, sqM, others...); };
-  if constexpr (t1 == t3)
-    return k * 35990 + ILikeTriple(P(sq1), P(sq2), P(sq3));
-  else if constexpr (t1 == t2 && fBlackPawn)  // the pair beside L, the single man beside both
-    return (k * 1830 + ILikePair(P(sq1), P(sq2))) * 59 + P(sq3, sq1, sq2);
-  else if constexpr (t1 == t2)  // the single man beside L, the pair beside it
-    return (k * 1770 + ILikePair(P(sq1, sq3), P(sq2, sq3))) * 61 + P(sq3);
-  else if constexpr (t2 == t3)
-    return (k * 61 + P(sq1)) * 1770 + ILikePair(P(sq2, sq1), P(sq3, sq1));
-  else
-    return ((k * 61 + P(sq1)) * 60 + P(sq2, sq1)) * 59 + P(sq3, sq1, sq2);
+  if constexpr (t1 == t3) {
+    return k * IBin3(61) + IPlainTriple(sq1, sq2, sq3, sqF, sqO, sqM);
+  } else if constexpr (t1 == t2 && fBlackPawn) {  // the pair beside L, the single man beside both
+    return (k * IBin2(61) + IPlainPair(sq1, sq2, sqF, sqO, sqM)) * 59 +
+           IPlainCount(sq3, sqF, sqO, sqM, sq1, sq2);
+  } else if constexpr (t1 == t2) {  // the single man beside L, the pair beside it
+    return (k * IBin2(60) + IPlainPair(sq1, sq2, sqF, sqO, sqM, sq3)) * 61 +
+           IPlainCount(sq3, sqF, sqO, sqM);
+  } else {  // the first man beside L, the other two beside it
+    constexpr bool fLike = t2 == t3;
+    return (k * 61 + IPlainCount(sq1, sqF, sqO, sqM)) * CPlainTwo<fLike, 4> +
+           IPlainTwo<fLike>(sq2, sq3, sqF, sqO, sqM, sq1);
+  }
 }
 
-// Appends white men of types t1 >= t2 >= t3 = pawn to k: pawns by their places on ranks 2 to
-// 7, pieces counted plainly beside the kings, the black man M and the pawns.
+// Appends to k white men of types t1 >= t2 >= t3 = pawn: pawns by their squares alone, pieces
+// counted beside the kings F, O, the black man M and the pawns.
 template <int t1, int t2>
 INDEX IAddWhiteWithPawns(INDEX k, square sqF, square sqO, square sqM, square sq1, square sq2,
                          square sq3) {
-  auto P = [=](square sq, auto... others) { return IPlainCount(sq, sqF, sqO, sqM, others...); };
-  if constexpr (t1 == 1)
-    return k * 17296 + ILikeTriple(sq1 - 8, sq2 - 8, sq3 - 8);
-  else if constexpr (t2 == 1)
-    return (k * 59 + P(sq1, sq2, sq3)) * 1128 + ILikePair(sq2 - 8, sq3 - 8);
-  else if constexpr (t1 == t2)
-    return (k * 1770 + ILikePair(P(sq1, sq3), P(sq2, sq3))) * 48 + (sq3 - 8);
-  else
-    return ((k * 60 + P(sq1, sq3)) * 59 + P(sq2, sq3, sq1)) * 48 + (sq3 - 8);
+  if constexpr (t1 == x_piecePawn) {
+    return k * IBin3(48) + IPlainTriple(sq1 - 8, sq2 - 8, sq3 - 8);
+  } else if constexpr (t2 == x_piecePawn) {
+    return (k * 59 + IPlainCount(sq1, sqF, sqO, sqM, sq2, sq3)) * IBin2(48) +
+           IPlainPair(sq2 - 8, sq3 - 8);
+  } else {
+    constexpr bool fLike = t1 == t2;
+    return (k * CPlainTwo<fLike, 4> + IPlainTwo<fLike>(sq1, sq2, sqF, sqO, sqM, sq3)) * 48 +
+           (sq3 - 8);
+  }
 }
 
 }  // namespace
 
+// White to move: the white men numbered against the black king, then the black man (a pawn
+// by its square alone, a piece beside the five others).
 template <int piw1, int piw2, int piw3, int pib1>
 INDEX T42<piw1, piw2, piw3, pib1>::IndCalcW(const square* psqW, const square* psqB, square,
                                             int fInvert) {
-  const CMen<piw1, piw2, piw3, pib1> p(psqW, psqB, psqW[0], psqB[0], fInvert);
-  INDEX iTriple = ITriplePart<piw1, piw2, piw3>(p.fr, p.sq1, p.sq2, p.sq3);
-  if constexpr (pib1 == 1)
-    return iTriple * 48 + (p.sqM - 8);
-  else
-    return iTriple * 59 + IPlainCount(p.sqM, p.fr.sqF, p.fr.sqO, p.sq1, p.sq2, p.sq3);
+  constexpr bool fPawns = piw3 == x_piecePawn || pib1 == x_piecePawn;
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const square sq1 = n.Map(psqW[iManSlot<0, piw1, piw2, piw3>]);
+  const square sq2 = n.Map(psqW[iManSlot<1, piw1, piw2, piw3>]);
+  const square sq3 = n.Map(psqW[iManSlot<2, piw1, piw2, piw3>]);
+  const square sqM = n.Map(psqB[4 * pib1]);
+  const INDEX iKey = IKeyMen<piw1, piw2, piw3>(n, sq1, sq2, sq3);
+  if constexpr (pib1 == x_piecePawn) return iKey * 48 + (sqM - 8);
+  else return iKey * 59 + IPlainCount(sqM, n.sqF, n.sqO, sq1, sq2, sq3);
 }
 
+// Black to move: the black man numbered against the white king (a pawn in the frame mirrored
+// top to bottom), then the white men.
 template <int piw1, int piw2, int piw3, int pib1>
 INDEX T42<piw1, piw2, piw3, pib1>::IndCalcB(const square* psqW, const square* psqB, square,
                                             int fInvert) {
-  const CMen<piw1, piw2, piw3, pib1> p(psqW, psqB, psqB[0], psqW[0], fInvert);
-  const auto& fr = p.fr;
-  if constexpr (pib1 == 1) {  // black numbers its pawn with the board mirrored top to bottom
-    const CCalcFrame<true> frPawn = fr.Flipped();
-    INDEX k = frPawn.N(1, p.sqM ^ 56) + frPawn.OneManOffset(1);
-    return IAddWhitePieces<piw1, piw2, piw3, true>(k, fr.sqF, fr.sqO, p.sqM, p.sq1, p.sq2, p.sq3);
+  constexpr bool fPawns = piw3 == x_piecePawn || pib1 == x_piecePawn;
+  const square sqWK = psqW[0], sqBK = psqB[0];
+  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const square sq1 = n.Map(psqW[iManSlot<0, piw1, piw2, piw3>]);
+  const square sq2 = n.Map(psqW[iManSlot<1, piw1, piw2, piw3>]);
+  const square sq3 = n.Map(psqW[iManSlot<2, piw1, piw2, piw3>]);
+  const square sqM = n.Map(psqB[4 * pib1]);
+  if constexpr (pib1 == x_piecePawn) {
+    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    const INDEX k = IKeyMen<x_piecePawn>(nPawn, sqM ^ 56);
+    return IAddWhitePieces<piw1, piw2, piw3, true>(k, n.sqF, n.sqO, sqM, sq1, sq2, sq3);
+  } else if constexpr (piw3 == x_piecePawn) {
+    const INDEX k = IKeyMen<pib1>(n, sqM);
+    return IAddWhiteWithPawns<piw1, piw2>(k, n.sqF, n.sqO, sqM, sq1, sq2, sq3);
   } else {
-    INDEX k = fr.N(pib1, p.sqM) + fr.OneManOffset(pib1);
-    if constexpr (piw3 == 1)
-      return IAddWhiteWithPawns<piw1, piw2>(k, fr.sqF, fr.sqO, p.sqM, p.sq1, p.sq2, p.sq3);
-    else
-      return IAddWhitePieces<piw1, piw2, piw3, false>(k, fr.sqF, fr.sqO, p.sqM, p.sq1, p.sq2,
-                                                      p.sq3);
+    const INDEX k = IKeyMen<pib1>(n, sqM);
+    return IAddWhitePieces<piw1, piw2, piw3, false>(k, n.sqF, n.sqO, sqM, sq1, sq2, sq3);
   }
 }
 

@@ -4,7 +4,6 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <utility>
 #include "tablebases/tbtypes.h"
 
 // ---------------------------------------------------------------------------------------
@@ -144,17 +143,6 @@ inline INDEX IPlainCount(square sq, Squares... others) {
 
 inline constexpr INDEX IBin2(INDEX n) { return n * (n - 1) / 2; }
 inline constexpr INDEX IBin3(INDEX n) { return n * (n - 1) * (n - 2) / 6; }
-
-// Two or three like men from their numbers or places, which keep the order of their squares:
-// C2 of the higher plus the lower; for three, C3 of the highest, C2 of the middle, the lowest.
-inline INDEX ILikePair(INDEX n1, INDEX n2) { return n1 < n2 ? IBin2(n2) + n1 : IBin2(n1) + n2; }
-
-inline INDEX ILikeTriple(INDEX n1, INDEX n2, INDEX n3) {
-  if (n1 > n2) std::swap(n1, n2);
-  if (n2 > n3) std::swap(n2, n3);
-  if (n1 > n2) std::swap(n1, n2);
-  return IBin3(n3) + IBin2(n2) + n1;
-}
 
 // Normalisation of a table without pawns: the quadrant mask of the mover's king, then the
 // reflection in the long diagonal unless the kings already stand as the numbering wants.

@@ -1,5 +1,6 @@
 #include "support/tb_six_men.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstring>
 #include "support/tb_positions.h"
 #include "tablebases/tbdesc.h"
@@ -304,6 +305,17 @@ void ExpectSide(const TbSideCounts& tsc, color stm, bool fLargest, int cSamples,
     EXPECT_TRUE(CheckLargestIndex(pfn, tsc.szName, stm, tsc.rgc[stm], sqWk, sqBk));
   }
   EXPECT_TRUE(CheckSampled(pfn, tsc.szName, stm, tsc.rgc[stm], cSamples, seed));
+  // Kings on one square or side by side, all men on one square: some index, and no read
+  // beyond the tables (which the sanitizers would report).
+  TbPlacement pl;
+  for (square sqMen = 0; sqMen < 64; sqMen++)
+    for (square sqWk = 0; sqWk < 64; sqWk++)
+      for (square sqBk : {sqWk, sqWk ^ 1, sqWk ^ 8}) {
+        std::fill(&pl.rgsq[0][0], &pl.rgsq[0][0] + 48, sqMen);
+        pl.rgsq[0][0] = sqWk;
+        pl.rgsq[1][0] = sqBk;
+        IndexOf(pfn, pl, sqMen & 1);
+      }
 }
 
 }  // namespace tbtest

@@ -24,7 +24,7 @@ std::pair<square, square> LastKingPair(const char* szName, color stm);
 
 // Checks one side through the descriptor table: its name and count, then with fLargest every
 // placement beside the last king pair (CheckLargestIndex), then cSamples random positions
-// (CheckSampled) with the side's calculator.
+// (CheckSampled) with the side's calculator, and illegal placements that must do no harm.
 void ExpectSide(const TbSideCounts& tsc, color stm, bool fLargest, int cSamples, uint64_t seed);
 
 }  // namespace tbtest
