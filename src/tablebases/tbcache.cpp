@@ -150,6 +150,10 @@ EFill FillFromFile(CTbDesc& tbd, color side, int extent, INDEX iChunk, CTbCacheS
     ptbc->cbValid = unsigned(cbRead);
     return fOk ? fillOk : fillReadError;
   }
+  if (iChunk > INDEX(INT32_MAX)) {
+    pthread_mutex_unlock(plock);
+    return fillReadError;
+  }
   int iEntry = 0;
   decode_block* pdb = PdbBorrowDecodeBuffer(&iEntry);
   if (!pdb) {

@@ -238,6 +238,7 @@ bool FOpenTbSide(const char* szDir, int iTb, color side) {
 
 bool FOpenTbExtent(const char* szDir, int iTb, color side, int extent) {
   CTbDesc& tbd = rgtbdDesc[iTb];
+  if (extent < 0 || extent >= cTbMaxExtents) return false;
   if (tbd.flags & fSymmetric) side = 0;  // one set of files serves both sides
   if (tbd.rgszExtentName[side][extent]) return true;
 
