@@ -1,65 +1,80 @@
-// Probe costs: a chunk-cache hit, a miss that reads a plain file, and the index
-// calculation alone.
+// Probe costs: a whole probe that hits the chunk cache, one that misses and reads a plain
+// file, the cache lookup alone, and the index calculation alone.
 #include <benchmark/benchmark.h>
 #include <vector>
-#include "support/tb_state.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
 #include "tablebases/tbdesc.h"
 #include "tablebases/tbfiles.h"
-#include "tablebases/tbframework.h"
+#include "tablebases/tbprobe.h"
 
 namespace {
 
 constexpr int iTbKqk = 5;
-constexpr INDEX cChunks = 64;
 
-// A plain side of kqk with 64 chunks in a temporary directory, and a cache of cSlots.
+// Both sides of kqk written with a value pattern and registered; cSlots cache slots.
 class CProbeSetup {
  public:
   explicit CProbeSetup(unsigned cSlots) : rgbCache(cSlots * cbTbSlot) {
-    ITbInit(nullptr, 1024);
-    guard.SetPositions(iTbKqk, cChunks * cbTbChunk, 0);
     FWriteTbSide(dir.Path(), iTbKqk, 0, TbtPattern);
+    FWriteTbSide(dir.Path(), iTbKqk, 1, TbtPattern);
+    ITbInit(dir.Path().c_str(), 1024);
     FSetTbCache(rgbCache.data(), rgbCache.size());
-    VAttachTbExtent(iTbKqk, 0, 0, TbExtentPath(dir.Path(), iTbKqk, 0, 0).c_str());
   }
   ~CProbeSetup() {
-    VDetachAllTbFiles();
     FSetTbCache(nullptr, 0);
     VTbRelease();
   }
 
  private:
   CTempDir dir;
-  CTbDescGuard guard;
   std::vector<unsigned char> rgbCache;
 };
 
+// King and queen against king, white to move.
+bool FProbeKqk(square sqWhiteKing, square sqBlackKing, square sqQueen, int* piScore) {
+  static const int rgc[10] = {0, 0, 0, 0, 1};
+  square rgsqW[24] = {sqWhiteKing}, rgsqB[24] = {sqBlackKing};
+  rgsqW[20] = sqQueen;
+  return FTbProbe(rgc, rgsqW, rgsqB, 0, 0, piScore);
+}
+
 void BM_ProbeCacheHit(benchmark::State& state) {
   CProbeSetup setup(8);
-  unsigned offset = 0;
+  int s = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(TbtProbeTable(iTbKqk, 0, 3, offset));
-    offset = (offset + 97) % cbTbChunk;
+    benchmark::DoNotOptimize(FProbeKqk(0, 63, 18, &s));
+    benchmark::DoNotOptimize(s);
   }
 }
 BENCHMARK(BM_ProbeCacheHit);
 
-// One slot and alternating chunks: every probe evicts and reads 8192 bytes.
+// One slot, and king pairs whose indices lie in the first and the last chunk: every probe
+// evicts the slot and reads from the file.
 void BM_ProbeCacheMissPlainRead(benchmark::State& state) {
   CProbeSetup setup(1);
-  INDEX chunk = 0;
+  int s = 0;
+  bool fFirst = true;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(TbtProbeTable(iTbKqk, 0, chunk, 5));
-    chunk = (chunk + 1) % cChunks;
+    benchmark::DoNotOptimize(fFirst ? FProbeKqk(0, 2, 40, &s) : FProbeKqk(27, 63, 8, &s));
+    fFirst = !fFirst;
   }
 }
 BENCHMARK(BM_ProbeCacheMissPlainRead);
 
+void BM_ChunkCacheHit(benchmark::State& state) {
+  CProbeSetup setup(8);
+  unsigned offset = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(TbtProbeTable(iTbKqk, 0, 1, offset));
+    offset = (offset + 97) % cbTbChunk;
+  }
+}
+BENCHMARK(BM_ChunkCacheHit);
+
 // kqk with white to move over many king and queen placements.
 void BM_IndexCalculation(benchmark::State& state) {
-  FBuildIndexTables();
+  CProbeSetup setup(1);
   PfnCalcIndex pfn = rgtbdDesc[iTbKqk].rgpfnIndCalc[0];
   square rgsqW[24] = {}, rgsqB[24] = {};
   int i = 0;
