@@ -1,7 +1,8 @@
-// Several threads probing the chunk cache at once get the answers one thread gets, while
-// slots are evicted, files are closed and reopened, and reads fail.
+// Several threads probing at once get the answers one thread gets, while slots are
+// evicted and files are closed and reopened.
 #include <gtest/gtest.h>
 #include <atomic>
+#include <cstdlib>
 #include <random>
 #include <thread>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
 #include "tablebases/tbfiles.h"
+#include "tablebases/tbprobe.h"
 
 namespace {
 
@@ -56,6 +58,51 @@ TEST(CacheThreads, ConcurrentProbesAgreeWithTheFiles) {
   EXPECT_EQ(cSlots, ctbcSlots);
 
   VDetachAllTbFiles();
+  FSetTbCache(nullptr, 0);
+  VTbRelease();
+}
+
+// Whole probes of king and queen or rook against king, from registered files through a
+// cache of eight slots for sixteen chunks, give in every thread the scores that one thread
+// got first.
+TEST(CacheThreads, ConcurrentWholeProbesAgreeWithOneThread) {
+  CTempDir dir;
+  for (int iTb : {4, 5})
+    for (color side = 0; side < 2; side++) ASSERT_TRUE(FWriteTbSide(dir.Path(), iTb, side, TbtPattern));
+  ASSERT_EQ(ITbInit(dir.Path().c_str(), 1024), 3);
+  std::vector<unsigned char> rgbCache(8 * cbTbSlot);
+  ASSERT_TRUE(FSetTbCache(rgbCache.data(), rgbCache.size()));
+
+  struct Probe { int piece; square wk, bk, sq; color side; int score; };
+  std::vector<Probe> rgProbe;
+  std::mt19937_64 rng(7);
+  while (rgProbe.size() < 3000) {
+    Probe p{int(4 + rng() % 2), int(rng() % 64), int(rng() % 64), int(rng() % 64), color(rng() % 2), 0};
+    bool fApart = std::abs(p.wk % 8 - p.bk % 8) > 1 || std::abs(p.wk / 8 - p.bk / 8) > 1;
+    if (fApart && p.sq != p.wk && p.sq != p.bk) rgProbe.push_back(p);
+  }
+  auto score = [](const Probe& p) {
+    int rgc[10] = {};
+    rgc[p.piece - 1] = 1;
+    square rgsqW[24] = {p.wk}, rgsqB[24] = {p.bk};
+    rgsqW[4 * p.piece] = p.sq;
+    int s = 12345;
+    return FTbProbe(rgc, rgsqW, rgsqB, p.side, 0, &s) ? s : -12345;
+  };
+  for (Probe& p : rgProbe) p.score = score(p);
+
+  std::atomic<int> cWrong{0};
+  std::vector<std::thread> rgThreads;
+  for (int t = 0; t < 4; t++) {
+    rgThreads.emplace_back([&, t] {
+      for (size_t i = 0; i < rgProbe.size(); i++) {
+        const Probe& p = rgProbe[(i * (2 * t + 1) + t * 101) % rgProbe.size()];
+        if (score(p) != p.score) cWrong++;
+      }
+    });
+  }
+  for (std::thread& th : rgThreads) th.join();
+  EXPECT_EQ(cWrong, 0);
   FSetTbCache(nullptr, 0);
   VTbRelease();
 }
