@@ -1,6 +1,7 @@
 // Initialisation and release of the tablebase code, the path list and the table files.
 #include "tablebases/tbfiles.h"
 #include <sys/types.h>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -211,8 +212,9 @@ int IInitTablebases(const char* szPaths) {
     memcpy(szDir, pch, cch);
     szDir[cch] = '\0';
     for (int iTb = 1; iTb <= cTb; iTb++) {
-      if (FOpenTbSide(szDir, iTb, 0)) iTbHighest = iTb;
-      if (!(rgtbdDesc[iTb].flags & fSymmetric) && FOpenTbSide(szDir, iTb, 1)) iTbHighest = iTb;
+      bool fFound = FOpenTbSide(szDir, iTb, 0);
+      if (!(rgtbdDesc[iTb].flags & fSymmetric)) fFound |= FOpenTbSide(szDir, iTb, 1);
+      if (fFound) iTbHighest = std::max(iTbHighest, iTb);
     }
     pch += strcspn(pch, ",;:");
     if (*pch == '\0') break;
