@@ -163,12 +163,12 @@ EFill FillFromFile(CTbDesc& tbd, color side, int extent, INDEX iChunk, CTbCacheS
   pdb->output = ptbc->pbData;
   int err = comp_read_block(pdb, pdi, fp, int(iChunk));
   pthread_mutex_unlock(plock);
-  if (!err) err = comp_decode_and_check_crc(pdb, pdi, cbTbChunk, 1);
-  VReturnDecodeBuffer(pdb, iEntry);
-  if (err) return fillReadError;
-  uint64_t cbRest = comp_decoded_size(pdi) - iChunk * cbTbChunk;
+  // The block's full length: 8192 bytes, or less for the last block.
+  uint64_t cbRest = err ? 0 : comp_decoded_size(pdi) - iChunk * cbTbChunk;
   ptbc->cbValid = unsigned(cbRest < uint64_t(cbTbChunk) ? cbRest : uint64_t(cbTbChunk));
-  return fillOk;
+  if (!err) err = comp_decode_and_check_crc(pdb, pdi, int(ptbc->cbValid), 1);
+  VReturnDecodeBuffer(pdb, iEntry);
+  return err ? fillReadError : fillOk;
 }
 
 }  // namespace
