@@ -7,6 +7,7 @@
 struct decode_block;
 
 constexpr int cDecodePool = 8;
+constexpr unsigned cbDecodeBlock = 8256;  // a decode buffer: its header and 8192 bytes
 
 extern int cTbInitRefs;                              // initialisations not yet released
 extern int cTbPiecesFound;                           // men of the largest table found
@@ -14,6 +15,7 @@ extern int cCompressedOpened;                        // compressed files accepte
 extern unsigned cbDecodeAllocated;                   // bytes taken for decoding
 extern decode_block* rgpdbDecodePool[cDecodePool];   // free decode buffers; null = lent out
 extern pthread_mutex_t lockDecodePool;
+extern void* pbTbCacheAlloc;                         // the cache block ITbInit allocated
 
 // Searches the path list (split at ',', ';' and ':') for every table, registers the tables
 // found and allocates a cache of cacheKB kilobytes. Returns the largest number of men found.
@@ -28,5 +30,8 @@ void VCloseAllTbFiles();
 // Array allocation that answers null instead of failing; release with VTbFree.
 void* PvTbAlloc(size_t cb);
 void VTbFree(void* pv);
+// The standard assertion report, also in builds without assertions: stops the program.
+[[noreturn]] void VTbAssertFail(const char* szExpr, const char* szSource, unsigned line,
+                                const char* szFunction);
 char* mystrcpy_s(char* strDest, size_t sizeInCharacters, const char* szSource);
 char* mystrcat_s(char* strDest, size_t sizeInCharacters, const char* szSource);
