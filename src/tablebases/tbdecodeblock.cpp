@@ -39,7 +39,7 @@ int comp_decode_block(const decode_info* info, decode_block* block, unsigned cha
   bit_reader br = block->bits;
   const short* table = info->table;
   while (pos < end) {
-    br_refill(br);
+    if (br.avail < 31) br_refill(br);  // room for the longest code
     const int sym = br_symbol(br, table, comp_table_bits);
     if (sym < 256) {
       *pos++ = (unsigned char)sym;
@@ -52,6 +52,7 @@ int comp_decode_block(const decode_info* info, decode_block* block, unsigned cha
       n = size_t(lengthCode) + 1;
     } else {
       const int k = lengthCode - 14;
+      if (br.avail < k) br_refill(br);
       n = (size_t(1) << k) + br_take(br, k) + 14;
     }
     // A copy must start inside the block's output and end inside it.

@@ -3,6 +3,7 @@
 #include <random>
 #include <string>
 #include "support/datacomp_writer.h"
+#include "support/sample_data.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
@@ -12,10 +13,8 @@ int main(int argc, char** argv) {
                    const DatacompOptions& opt) {
     return WriteDatacompFile(dir + "/" + name, data, opt);
   };
-  std::vector<unsigned char> runs;
-  while (runs.size() < 2 * 8192 + 300) runs.insert(runs.end(), 1 + rng() % 20, uint8_t(rng() % 5));
-  std::vector<unsigned char> noise(3000);
-  for (auto& b : noise) b = uint8_t(rng());
+  const std::vector<unsigned char> runs = TableLikeBytes(2 * 8192 + 300, 1);
+  const std::vector<unsigned char> noise = RandomBytes(3000, 2);
   std::vector<unsigned char> skewed;
   for (int k = 0; k < 16; k++) skewed.insert(skewed.end(), size_t(1) << (k / 2), uint8_t(k));
   std::shuffle(skewed.begin(), skewed.end(), rng);

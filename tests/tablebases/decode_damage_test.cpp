@@ -6,26 +6,17 @@
 #include <set>
 #include "support/datacomp_reader.h"
 #include "support/datacomp_writer.h"
+#include "support/sample_data.h"
 #include "tablebases/tbdecode.h"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-Bytes TableData(size_t n) {
-  std::mt19937 rng(7);
-  Bytes b;
-  while (b.size() < n) {
-    const uint8_t v = rng() % 3 ? 0 : uint8_t(rng() % 40);
-    b.insert(b.end(), std::min<size_t>(1 + rng() % 30, n - b.size()), v);
-  }
-  return b;
-}
-
 DatacompFile MixedFile() {
-  Bytes data = TableData(6 * 8192 + 1000);
-  std::mt19937 rng(8);
-  for (int i = 0; i < 8192; i++) data[2 * 8192 + i] = uint8_t(rng());  // a stored block
+  Bytes data = TableLikeBytes(6 * 8192 + 1000, 7);
+  const Bytes noise = RandomBytes(8192, 8);
+  std::copy(noise.begin(), noise.end(), data.begin() + 2 * 8192);  // a stored block
   return WriteDatacomp(data);
 }
 

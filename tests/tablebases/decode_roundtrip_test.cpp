@@ -4,36 +4,13 @@
 #include <random>
 #include "support/datacomp_reader.h"
 #include "support/datacomp_writer.h"
+#include "support/sample_data.h"
 #include "tablebases/tbdecode.h"
 #include "tablebases/tbfiles.h"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-
-Bytes RandomBytes(size_t n, unsigned seed) {
-  std::mt19937 rng(seed);
-  Bytes b(n);
-  for (auto& x : b) x = uint8_t(rng());
-  return b;
-}
-
-// Runs of a few frequent values, as the stored values of a table look.
-Bytes TableLike(size_t n, unsigned seed) {
-  std::mt19937 rng(seed);
-  Bytes b;
-  while (b.size() < n) {
-    const unsigned r = rng() % 100;
-    const uint8_t v = r < 50 ? 0 : r < 70 ? 0xFF : uint8_t(1 + rng() % 60);
-    const size_t run = 1 + rng() % 24;
-    if (rng() % 8 == 0 && b.size() >= 64) {
-      for (size_t i = 0; i < run * 4 && b.size() < n; i++) b.push_back(b[b.size() - 64]);
-    } else {
-      b.insert(b.end(), std::min(run, n - b.size()), v);
-    }
-  }
-  return b;
-}
 
 void ExpectRoundTrip(const Bytes& data, const DatacompOptions& opt = {}) {
   const DatacompFile file = WriteDatacomp(data, opt);
@@ -46,22 +23,22 @@ void ExpectRoundTrip(const Bytes& data, const DatacompOptions& opt = {}) {
 TEST(DecodeRoundTrip, KindsOfData) {
   ExpectRoundTrip(Bytes(5 * 8192, 0));
   ExpectRoundTrip(RandomBytes(3 * 8192 + 100, 1));
-  ExpectRoundTrip(TableLike(20 * 8192, 2));
-  ExpectRoundTrip(TableLike(8192, 3));
-  ExpectRoundTrip(TableLike(1, 4));
-  ExpectRoundTrip(TableLike(8191, 5));
-  ExpectRoundTrip(TableLike(8193, 6));
+  ExpectRoundTrip(TableLikeBytes(20 * 8192, 2));
+  ExpectRoundTrip(TableLikeBytes(8192, 3));
+  ExpectRoundTrip(TableLikeBytes(1, 4));
+  ExpectRoundTrip(TableLikeBytes(8191, 5));
+  ExpectRoundTrip(TableLikeBytes(8193, 6));
   DatacompOptions few;
   few.distances.fill(0);
   few.distances[5] = 3;
-  ExpectRoundTrip(TableLike(4 * 8192, 7), few);
+  ExpectRoundTrip(TableLikeBytes(4 * 8192, 7), few);
   DatacompOptions stored;
   stored.storeAll = true;
-  ExpectRoundTrip(TableLike(3 * 8192 + 7, 8), stored);
+  ExpectRoundTrip(TableLikeBytes(3 * 8192 + 7, 8), stored);
 }
 
 TEST(DecodeRoundTrip, StoredAndCodedBlocksMix) {
-  Bytes data = TableLike(4 * 8192, 9);
+  Bytes data = TableLikeBytes(4 * 8192, 9);
   const Bytes noise = RandomBytes(8192, 10);
   std::copy(noise.begin(), noise.end(), data.begin() + 8192);
   const DatacompFile file = WriteDatacomp(data);
@@ -135,7 +112,7 @@ TEST(DecodeRoundTrip, CopiesOfEveryLengthCode) {
 
 // Blocks 8..15 of a group all stored at 8192: the index must still find every block.
 TEST(DecodeRoundTrip, FullGroupOfStoredBlocks) {
-  Bytes data = TableLike(40 * 8192, 14);
+  Bytes data = TableLikeBytes(40 * 8192, 14);
   for (int blk : {8, 9, 10, 11, 12, 13, 14, 15, 24, 25, 26, 27, 28, 29, 30, 31}) {
     const Bytes noise = RandomBytes(8192, 100 + blk);
     std::copy(noise.begin(), noise.end(), data.begin() + blk * 8192);
@@ -179,7 +156,7 @@ TEST(DecodeRoundTrip, PartialDecodesResume) {
 }
 
 TEST(DecodeRoundTrip, SizesAndAccounting) {
-  const Bytes data = TableLike(3 * 8192 + 5, 15);
+  const Bytes data = TableLikeBytes(3 * 8192 + 5, 15);
   const DatacompFile file = WriteDatacomp(data);
   FILE* fp = OpenBytes(file.bytes);
   const unsigned cbBefore = cbDecodeAllocated;
