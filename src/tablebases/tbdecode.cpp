@@ -154,7 +154,6 @@ int comp_read_block(decode_block* block, decode_info* info, FILE* fp, int n) {
   unsigned char* pbTo = cbStored == cbDecoded ? block->output : block->input;
   if (fread(pbTo, 1, size_t(cbStored), fp) != size_t(cbStored)) return comp_err_read;
 
-  block->stored_size = cbStored;
   block->copy_pending = 0;
   block->copy_source = nullptr;
   block->position = cbStored == cbDecoded ? block->output + cbDecoded : block->output;

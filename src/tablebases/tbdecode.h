@@ -67,13 +67,12 @@ struct decode_info {
 // One decode buffer: fields, then its own input area.
 struct decode_block {
   unsigned char* output;          // where the decoded block goes; set by the owner
-  int decoded_size;               // of the block being read; 0 when none is ready
-  int stored_size;
   unsigned char* input;           // the stored bytes of the block
   unsigned char* position;        // output up to here is final
   const unsigned char* copy_source;  // a copy cut at the requested end
-  int copy_pending;
   bit_reader bits;
+  int decoded_size;               // of the block being read; 0 when none is ready
+  int copy_pending;
   int magic;
 };
 
