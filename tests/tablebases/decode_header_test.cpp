@@ -49,6 +49,20 @@ TEST(DecodeChecksum, CheckValues) {
   EXPECT_EQ(comp_crc32(abc + 1, 2, comp_crc32(abc, 1, 0)), 0xCADBBEC2u);
 }
 
+// Long inputs, taken 16 bytes at a time, give what the step of one byte gives.
+TEST(DecodeChecksum, SixteenBytesAtOnceEqualsByteSteps) {
+  std::mt19937 rng(3);
+  std::vector<unsigned char> b(300);
+  for (auto& x : b) x = uint8_t(rng());
+  for (size_t offset : {0, 1, 3}) {
+    for (size_t n : {15, 16, 17, 31, 32, 100, 297}) {
+      uint32_t bytewise = 0;
+      for (size_t i = 0; i < n; i++) bytewise = comp_crc32(&b[offset + i], 1, bytewise);
+      EXPECT_EQ(comp_crc32(&b[offset], n, 0), bytewise) << offset << " " << n;
+    }
+  }
+}
+
 TEST(DecodeHeader, EveryBitOfTheHeaderIsChecked) {
   const Bytes good = SmallFile();
   ASSERT_EQ(Open(good), 0);
