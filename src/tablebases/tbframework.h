@@ -162,8 +162,32 @@ inline CPawnlessFrame FramePawnless(square sqMoverKing, square sqOtherKing) {
   return {mask, !fKeep};
 }
 
+// The kings of a table without pawns after normalisation, with their pair number.
+struct CPawnlessKings {
+  CPawnlessFrame fr;
+  square sqF, sqO;
+  INDEX kp;
+};
+
+inline CPawnlessKings KingsPawnless(square sqMoverKing, square sqOtherKing) {
+  CPawnlessFrame fr = FramePawnless(sqMoverKing, sqOtherKing);
+  square sqF = fr.Map(sqMoverKing), sqO = fr.Map(sqOtherKing);
+  return {fr, sqF, sqO, INDEX(rgiKingPairNoPawns[sqF * 64 + sqO])};
+}
+
 // Normalisation mask of a table with pawns: the mover's king to files a-d, and the board
 // mirrored top to bottom when the colours were exchanged.
 inline int IPawnMask(square sqMoverKing, int fInvert) {
   return rgsqColourFlipMask[fInvert] ^ rgsqFileMirrorMask[sqMoverKing];
+}
+
+// The kings of a table with pawns in the frame of mask m, with their pair number.
+struct CPawnKings {
+  square sqF, sqO;
+  INDEX kp;
+};
+
+inline CPawnKings KingsPawns(square sqMoverKing, square sqOtherKing, int m) {
+  square sqF = sqMoverKing ^ m, sqO = sqOtherKing ^ m;
+  return {sqF, sqO, INDEX(rgiKingPairPawns[sqF * 64 + sqO])};
 }

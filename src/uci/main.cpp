@@ -1,1 +1,17 @@
-int main() { return 0; }
+#include <string>
+#include "uci/engine.h"
+#include "uci/input.h"
+
+int main() {
+  InitEngine();
+  std::string line;
+  while (!QuitRequested && !InputEnded) {
+    switch (ReadInputLine(line)) {
+      case InputStatus::Line: ExecuteCommand(line); break;
+      case InputStatus::None: SleepMs(10); break;
+      case InputStatus::End: InputEnded = true; break;
+    }
+  }
+  Shutdown();
+  return QuitRequested ? 0 : 255;
+}

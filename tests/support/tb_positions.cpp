@@ -178,10 +178,20 @@ uint64_t Key(const Setup& s, const TbPlacement& pl, int g) {
     do {
       rgsq[n++] = psq[pl.rgsq[s.rgman[i].c][s.rgman[i].slot]];
     } while (++i < s.rgman.size() && s.rgman[i].fLikePrevious);
-    std::sort(rgsq, rgsq + n);
+    for (size_t j = 1; j < n; j++)  // at most four like men: insertion sort
+      for (size_t k = j; k > 0 && rgsq[k - 1] > rgsq[k]; k--) std::swap(rgsq[k - 1], rgsq[k]);
     for (size_t j = 0; j < n; j++) key = key << 6 | rgsq[j];
   }
   return key;
+}
+
+// The position a key was made from (like men in ascending order).
+TbPlacement FromKey(const Setup& s, uint64_t key) {
+  TbPlacement pl = EmptyPlacement();
+  for (size_t j = s.rgman.size(); j-- > 0; key >>= 6) pl.rgsq[s.rgman[j].c][s.rgman[j].slot] = key & 63;
+  pl.rgsq[1][0] = key & 63;
+  pl.rgsq[0][0] = (key >> 6) & 63;
+  return pl;
 }
 
 // The same key for a position and all its images: the least key among the images in the
@@ -257,17 +267,22 @@ class Checker {
     std::sort(rg.begin(), rg.end());
     for (size_t j = 1; j < rg.size(); j++)
       if (rg[j].first == rg[j - 1].first && rg[j].second != rg[j - 1].second)
-        return FCollision(rg[j].first);
+        return FCollision(FromKey(s_, rg[j].second), rg[j].first, rg[j - 1].second);
     return true;
   }
 
-  bool FCollision(INDEX i) {
-    return FFail(EmptyPlacement(),
-                 "two positions that are no images of each other share index " + std::to_string(i));
+  bool FCollision(const TbPlacement& pl, INDEX i, uint64_t keyOther) {
+    return FFail(pl, "shares index " + std::to_string(i) + " with " +
+                         SzPlacement(FromKey(s_, keyOther)) + ", which is no image of it");
   }
 
   bool FFail(const TbPlacement& pl, const std::string& sz) {
     if (szFailure_.empty()) szFailure_ = szName_ + ", " + SzPlacement(pl) + ": " + sz;
+    return false;
+  }
+
+  bool FFail(const std::string& sz) {
+    if (szFailure_.empty()) szFailure_ = szName_ + ": " + sz;
     return false;
   }
 
@@ -406,14 +421,14 @@ testing::AssertionResult CheckAllPositions(PfnCalcIndex pfn, std::string_view sz
     if (!ck.FVisit(pl, &i)) return false;
     uint32_t key = uint32_t(CanonicalKey(ck.S(), pl));
     if (rgKey[i] == UINT32_MAX) rgKey[i] = key;
-    return rgKey[i] == key || ck.FCollision(i);
+    return rgKey[i] == key || ck.FCollision(pl, i, rgKey[i]);
   };
   Walker w(ck.S(), visit);
   bool fGoOn = true;
   for (square wk = 0; wk < 64 && fGoOn; wk++)
     for (square bk = 0; bk < 64 && fGoOn; bk++) fGoOn = w.FKings(wk, bk);
   if (fGoOn && ck.IMax() + 1 != cPositions)
-    ck.FFail(EmptyPlacement(), "largest index " + std::to_string(ck.IMax()) + ", count " +
+    ck.FFail("largest index " + std::to_string(ck.IMax()) + ", count " +
                                    std::to_string(cPositions));
   return ck.Result();
 }
@@ -422,14 +437,27 @@ testing::AssertionResult CheckKingPair(PfnCalcIndex pfn, std::string_view szTabl
                                        INDEX cPositions, square sqWk, square sqBk) {
   Checker ck(pfn, szTable, stm, cPositions, 97);
   if (!FKingsApart(sqWk, sqBk)) return testing::AssertionFailure() << "kings not apart";
-  std::vector<std::pair<INDEX, uint64_t>> rg;
+  // First the indices alone; then, for the few that repeat, the keys of their positions.
+  std::vector<INDEX> rgi;
   auto visit = [&](const TbPlacement& pl) {
     INDEX i;
-    if (!ck.FVisit(pl, &i)) return false;
-    rg.emplace_back(i, CanonicalKey(ck.S(), pl));
+    return ck.FVisit(pl, &i) && (rgi.push_back(i), true);
+  };
+  if (!Walker(ck.S(), visit).FKings(sqWk, sqBk)) return ck.Result();
+  std::sort(rgi.begin(), rgi.end());
+  std::vector<INDEX> rgiRepeated;
+  for (size_t j = 1; j < rgi.size(); j++)
+    if (rgi[j] == rgi[j - 1] && (rgiRepeated.empty() || rgiRepeated.back() != rgi[j]))
+      rgiRepeated.push_back(rgi[j]);
+  std::vector<std::pair<INDEX, uint64_t>> rg;
+  auto collect = [&](const TbPlacement& pl) {
+    INDEX i = IndexOf(pfn, pl);
+    if (std::binary_search(rgiRepeated.begin(), rgiRepeated.end(), i))
+      rg.emplace_back(i, CanonicalKey(ck.S(), pl));
     return true;
   };
-  if (Walker(ck.S(), visit).FKings(sqWk, sqBk)) ck.FCollisionsAreImages(rg);
+  if (!rgiRepeated.empty()) Walker(ck.S(), collect).FKings(sqWk, sqBk);
+  ck.FCollisionsAreImages(rg);
   return ck.Result();
 }
 

@@ -1,0 +1,187 @@
+#include <algorithm>
+#include <cinttypes>
+#include <cstring>
+#include <thread>
+#include "search/tree.h"
+#include "tablebases/tablebases.h"
+#include "uci/output.h"
+
+namespace {
+
+constexpr int Infinity = MateScore + 1;
+constexpr int MaxDepth = 64;
+
+struct RootMove {
+  Move Play;
+  int Score;
+};
+
+int64_t StartMs, SoftStopMs;
+
+// Soft limit: no new iteration after it. Hard limit: the search stops.
+void AllocateTime(const SearchLimits& limits, int side) {
+  SoftStopMs = Tree.HardStopMs = 0;
+  if (limits.MoveTime > 0) {
+    Tree.HardStopMs = StartMs + limits.MoveTime;
+  } else if (limits.Time[side] >= 0 && !limits.Infinite) {
+    int64_t left = limits.Time[side], increment = limits.Increment[side];
+    int64_t movesToGo = limits.MovesToGo > 0 ? std::min(limits.MovesToGo, 40) : 30;
+    int64_t target = left / movesToGo + increment * 3 / 4;
+    int64_t hard = std::max<int64_t>(1, std::min(target * 3, left - 50));
+    Tree.HardStopMs = StartMs + hard;
+    SoftStopMs = StartMs + std::min(target, hard) / 2;
+  }
+}
+
+void PrintInfo(int depth, int score, const Move* pv, int length) {
+  int64_t elapsed = NowMs() - StartMs;
+  std::string moves;
+  for (int i = 0; i < length; ++i) moves += " " + MoveText(pv[i]);
+  uint64_t nps = elapsed > 0 ? Tree.Nodes * 1000 / uint64_t(elapsed) : Tree.Nodes * 1000;
+  PrintLine("info depth %d seldepth %d score %s nodes %" PRIu64 " nps %" PRIu64 " tbhits %" PRIu64
+            " time %" PRId64 " pv%s",
+            depth, Tree.SelDepth, ScoreText(score).c_str(), Tree.Nodes, nps, Tree.TbHits, elapsed,
+            moves.c_str());
+}
+
+int LegalRootMoves(const SearchLimits& limits, RootMove* roots) {
+  MoveList legal;
+  GenerateLegalMoves(Tree.Context, legal);
+  const MoveList& wanted = limits.SearchMoves;
+  int count = 0;
+  for (int i = 0; i < legal.Count; ++i)
+    if (!wanted.Count || std::count(wanted.Moves, wanted.Moves + wanted.Count, legal.Moves[i]))
+      roots[count++] = {legal.Moves[i], 0};
+  if (count == 0)  // none of the wanted moves is legal: search them all
+    for (int i = 0; i < legal.Count; ++i) roots[count++] = {legal.Moves[i], 0};
+  return count;
+}
+
+// Probes the root and the position after every root move. Orders the root moves by their
+// tablebase scores; returns whether every one of them has a value, so that the order
+// decides: the fastest win, the slowest loss, draws kept as draws.
+bool ProbeRoot(const SearchContext& root, RootMove* roots, int count) {
+  SearchContext& context = Tree.Context;
+  if (!Tree.ProbeLimit || MenCount(context) > Tree.ProbeLimit) return false;
+  int value = SearchProbe(context, root.Board, context.Side, context.State & StateEnPassant);
+  if (value == NoTablebaseValue) return false;
+  ++Tree.TbHits;
+  if (value > 0)
+    PrintInfoString("+M%d", (NoTablebaseValue - value) / 2);
+  else if (value < 0)
+    PrintInfoString("-M%d", (value + MateScore) / 2);
+  else
+    PrintInfoString("Remis");
+
+  bool allKnown = true;
+  for (int i = 0; i < count; ++i) {
+    MakeSearchMove(context, roots[i].Play);
+    int reply = SearchProbe(context, context.Board, context.Side, context.State & StateEnPassant);
+    if (reply != NoTablebaseValue) {
+      ++Tree.TbHits;
+      roots[i].Score = -TablebaseNodeScore(reply);
+    } else {
+      roots[i].Score = -Infinity;
+      allKnown = false;
+    }
+    UnmakeSearchMove(context, roots[i].Play);
+  }
+  std::stable_sort(roots, roots + count, [](const RootMove& a, const RootMove& b) { return a.Score > b.Score; });
+  return allKnown;
+}
+
+// One iteration over the root moves; records every improvement in the result while the
+// search runs, and moves the best root move to the front.
+void SearchRoot(RootMove* roots, int count, int depth, SearchResult& result) {
+  SearchContext& context = Tree.Context;
+  int alpha = -Infinity, beta = Infinity, bestIndex = -1;
+  Tree.FollowPv = depth > 1;
+  for (int i = 0; i < count; ++i) {
+    Move move = roots[i].Play;
+    MakeSearchMove(context, move);
+    int score;
+    if (i == 0) {
+      score = -Search(-beta, -alpha, depth - 1);
+      Tree.FollowPv = false;
+    } else {
+      score = -Search(-alpha - 1, -alpha, depth - 1);
+      if (score > alpha && !Tree.Stopped) score = -Search(-beta, -alpha, depth - 1);
+    }
+    UnmakeSearchMove(context, move);
+    if (Tree.Stopped) break;
+    if (score > alpha) {
+      alpha = score;
+      bestIndex = i;
+      Tree.PreviousPv[0] = move;
+      Tree.PreviousPvLength = std::max(Tree.PvLength[1], 1);
+      std::copy(Tree.Pv[1] + 1, Tree.Pv[1] + Tree.PreviousPvLength, Tree.PreviousPv + 1);
+      result.Best = move;
+      result.Score = score;
+    }
+  }
+  if (bestIndex > 0) std::rotate(roots, roots + bestIndex, roots + bestIndex + 1);
+}
+
+void WaitForStop() {
+  while (!Tree.Stopped && Tree.Poll) {
+    Tree.Poll();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
+}  // namespace
+
+void StopSearch() { Tree.Stopped = true; }
+
+std::string ScoreText(int score) {
+  if (score > MateThreshold) return "mate " + std::to_string((MateScore - score + 1) / 2);
+  if (score < -MateThreshold) return "mate -" + std::to_string((MateScore + score) / 2);
+  return "cp " + std::to_string(score);
+}
+
+SearchResult Think(const SearchContext& root, const SearchLimits& limits) {
+  StartMs = NowMs();
+  Tree.Context = root;
+  Tree.Context.Ply = 0;
+  Tree.Context.Locks.reserve(root.Locks.size() + MaxPly + 1);
+  Tree.Stopped = false;
+  Tree.Nodes = Tree.TbHits = 0;
+  Tree.NodeLimit = limits.Nodes;
+  Tree.SelDepth = 0;
+  Tree.Poll = limits.Poll;
+  Tree.PreviousPvLength = 0;
+  std::memset(Tree.Killers, 0, sizeof Tree.Killers);
+  std::memset(Tree.History, 0, sizeof Tree.History);
+  Tree.ProbeLimit = TablebasePieces;
+  AllocateTime(limits, root.Side);
+
+  SearchResult result;
+  RootMove roots[256];
+  int count = LegalRootMoves(limits, roots);
+  if (count == 0) {
+    result.Score = InCheck(Tree.Context) ? -MateScore : 0;
+    PrintInfo(0, result.Score, nullptr, 0);
+  } else if (ProbeRoot(root, roots, count)) {
+    result.Best = roots[0].Play;
+    result.Score = roots[0].Score;
+    result.Depth = 1;
+    PrintInfo(1, result.Score, &result.Best, 1);
+  } else {
+    result.Best = roots[0].Play;
+    int maxDepth = limits.Depth > 0 ? std::min(limits.Depth, MaxDepth) : MaxDepth;
+    for (int depth = 1; depth <= maxDepth; ++depth) {
+      SearchRoot(roots, count, depth, result);
+      if (Tree.Stopped) break;
+      result.Depth = depth;
+      PrintInfo(depth, result.Score, Tree.PreviousPv, Tree.PreviousPvLength);
+      bool mateProven = std::abs(result.Score) > MateThreshold && MateScore - std::abs(result.Score) <= depth;
+      if (mateProven || (SoftStopMs && NowMs() >= SoftStopMs)) break;
+    }
+    if (Tree.Stopped) PrintInfo(result.Depth, result.Score, Tree.PreviousPv, Tree.PreviousPvLength);
+    if (Tree.PreviousPvLength >= 2 && Tree.PreviousPv[0] == result.Best) result.Ponder = Tree.PreviousPv[1];
+  }
+  if (limits.Infinite) WaitForStop();
+  result.Nodes = Tree.Nodes;
+  result.TbHits = Tree.TbHits;
+  return result;
+}

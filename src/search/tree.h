@@ -1,0 +1,26 @@
+// The recursive search below the root and the state it shares with the root.
+#pragma once
+#include "search/search.h"
+
+struct TreeState {
+  SearchContext Context;
+  bool Stopped;
+  uint64_t Nodes, TbHits, NodeLimit;
+  int SelDepth;
+  int ProbeLimit;      // probe positions of at most this many men; 0: never
+  int64_t HardStopMs;  // clock time at which the search stops; 0: none
+  void (*Poll)();
+  Move Pv[MaxPly + 1][MaxPly + 1];  // principal variation found below each ply
+  int PvLength[MaxPly + 1];
+  Move PreviousPv[MaxPly + 1];      // of the last finished iteration, tried first
+  int PreviousPvLength;
+  bool FollowPv;
+  Move Killers[MaxPly][2];
+  int History[65][65];
+};
+extern TreeState Tree;
+
+// Alpha-beta value of the context's position searched depth plies deep.
+int Search(int alpha, int beta, int depth);
+// Engine score of a tablebase value for the context's position at its ply.
+int TablebaseNodeScore(int value);
