@@ -57,7 +57,7 @@ const char* ReadCastling(SearchContext& context, const std::string& field) {
   for (char c : field) {
     const char* letters = "KQkq";
     const char* letter = std::strchr(letters, c);
-    if (!letter || !c) return "bad castling field";
+    if (!letter) return "bad castling field";
     int right = int(letter - letters), colour = right / 2, rank = colour == White ? 0 : 7;
     Square rook = MakeSquare(right % 2 == 0 ? 7 : 0, rank);
     // A right without its king and rook at home is dropped.

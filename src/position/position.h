@@ -3,8 +3,12 @@
 #include "position/move.h"
 #include "position/search_context.h"
 
+// Room for every pseudo-legal move of any position of at most 16 men a side: 15 queens and
+// a king cannot have more.
+constexpr int MaxMoves = 512;
+
 struct MoveList {
-  Move Moves[256];
+  Move Moves[MaxMoves];
   int Count = 0;
 };
 

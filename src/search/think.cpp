@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cinttypes>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 #include "search/tree.h"
@@ -16,32 +17,38 @@ struct RootMove {
   int Score;
 };
 
-int64_t StartMs, SoftStopMs;
+int64_t SoftStopMs;
 
 // Soft limit: no new iteration after it. Hard limit: the search stops.
 void AllocateTime(const SearchLimits& limits, int side) {
   SoftStopMs = Tree.HardStopMs = 0;
   if (limits.MoveTime > 0) {
-    Tree.HardStopMs = StartMs + limits.MoveTime;
+    Tree.HardStopMs = Tree.StartMs + limits.MoveTime;
   } else if (limits.Time[side] >= 0 && !limits.Infinite) {
     int64_t left = limits.Time[side], increment = limits.Increment[side];
     int64_t movesToGo = limits.MovesToGo > 0 ? std::min(limits.MovesToGo, 40) : 30;
     int64_t target = left / movesToGo + increment * 3 / 4;
     int64_t hard = std::max<int64_t>(1, std::min(target * 3, left - 50));
-    Tree.HardStopMs = StartMs + hard;
-    SoftStopMs = StartMs + std::min(target, hard) / 2;
+    Tree.HardStopMs = Tree.StartMs + hard;
+    SoftStopMs = Tree.StartMs + std::min(target, hard) / 2;
   }
 }
 
-void PrintInfo(int depth, int score, const Move* pv, int length) {
-  int64_t elapsed = NowMs() - StartMs;
-  std::string moves;
-  for (int i = 0; i < length; ++i) moves += " " + MoveText(pv[i]);
+// "nodes ... nps ... tbhits ... time ..." of an "info" line.
+std::string Counts() {
+  int64_t elapsed = NowMs() - Tree.StartMs;
   uint64_t nps = elapsed > 0 ? Tree.Nodes * 1000 / uint64_t(elapsed) : Tree.Nodes * 1000;
-  PrintLine("info depth %d seldepth %d score %s nodes %" PRIu64 " nps %" PRIu64 " tbhits %" PRIu64
-            " time %" PRId64 " pv%s",
-            depth, Tree.SelDepth, ScoreText(score).c_str(), Tree.Nodes, nps, Tree.TbHits, elapsed,
-            moves.c_str());
+  char text[128];
+  std::snprintf(text, sizeof text, "nodes %" PRIu64 " nps %" PRIu64 " tbhits %" PRIu64 " time %" PRId64,
+                Tree.Nodes, nps, Tree.TbHits, elapsed);
+  return text;
+}
+
+void PrintInfo(int depth, int score, const Move* pv, int length) {
+  std::string moves = length ? " pv" : "";
+  for (int i = 0; i < length; ++i) moves += " " + MoveText(pv[i]);
+  PrintLine("info depth %d seldepth %d score %s %s%s", depth, Tree.SelDepth, ScoreText(score).c_str(),
+            Counts().c_str(), moves.c_str());
 }
 
 int LegalRootMoves(const SearchLimits& limits, RootMove* roots) {
@@ -131,16 +138,22 @@ void WaitForStop() {
 
 }  // namespace
 
+void PrintProgress() { PrintLine("info %s", Counts().c_str()); }
+
 void StopSearch() { Tree.Stopped = true; }
 
 std::string ScoreText(int score) {
   if (score > MateThreshold) return "mate " + std::to_string((MateScore - score + 1) / 2);
-  if (score < -MateThreshold) return "mate -" + std::to_string((MateScore + score) / 2);
+  if (score < -MateThreshold) {
+    int moves = (MateScore + score) / 2;  // 0 when mated already
+    return moves ? "mate -" + std::to_string(moves) : "mate 0";
+  }
   return "cp " + std::to_string(score);
 }
 
 SearchResult Think(const SearchContext& root, const SearchLimits& limits) {
-  StartMs = NowMs();
+  Tree.StartMs = NowMs();
+  Tree.NextReportMs = Tree.StartMs + ReportInterval;
   Tree.Context = root;
   Tree.Context.Ply = 0;
   Tree.Context.Locks.reserve(root.Locks.size() + MaxPly + 1);
@@ -156,7 +169,7 @@ SearchResult Think(const SearchContext& root, const SearchLimits& limits) {
   AllocateTime(limits, root.Side);
 
   SearchResult result;
-  RootMove roots[256];
+  RootMove roots[MaxMoves];
   int count = LegalRootMoves(limits, roots);
   if (count == 0) {
     result.Score = InCheck(Tree.Context) ? -MateScore : 0;

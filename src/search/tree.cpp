@@ -17,7 +17,12 @@ void CountNode() {
   Tree.SelDepth = std::max(Tree.SelDepth, Tree.Context.Ply);
   if (Tree.NodeLimit && Tree.Nodes >= Tree.NodeLimit) Tree.Stopped = true;
   if (Tree.Nodes % PollInterval) return;
-  if (Tree.HardStopMs && NowMs() >= Tree.HardStopMs) Tree.Stopped = true;
+  int64_t now = NowMs();
+  if (Tree.HardStopMs && now >= Tree.HardStopMs) Tree.Stopped = true;
+  if (now >= Tree.NextReportMs) {
+    PrintProgress();
+    Tree.NextReportMs = now + ReportInterval;
+  }
   if (Tree.Poll) Tree.Poll();
 }
 
@@ -59,6 +64,16 @@ void UpdatePv(int ply, Move move) {
   Tree.PvLength[ply] = std::max(length, ply + 1);
 }
 
+// Takes a move's score into the node's best score and window; true on a cut-off.
+bool Record(int score, Move move, int ply, int& best, int& alpha, int beta) {
+  if (score <= best) return false;
+  best = score;
+  if (score <= alpha) return false;
+  alpha = score;
+  UpdatePv(ply, move);
+  return alpha >= beta;
+}
+
 // A quiet move that refuted a position is tried early in its neighbours.
 void RememberCutoff(Move move, int ply, int depth) {
   if (MoveCaptured(move) || MovePromotion(move)) return;
@@ -81,7 +96,7 @@ int Quiescence(int alpha, int beta) {
   alpha = std::max(alpha, best);
 
   MoveList list;
-  int scores[256];
+  int scores[MaxMoves];
   GenerateMoves(context, list, true);
   ScoreMoves(list, scores, NoMove, ply);
   for (int i = 0; i < list.Count; ++i) {
@@ -90,14 +105,7 @@ int Quiescence(int alpha, int beta) {
     int score = -Quiescence(-beta, -alpha);
     UnmakeSearchMove(context, move);
     if (Tree.Stopped) return 0;
-    if (score > best) {
-      best = score;
-      if (score > alpha) {
-        alpha = score;
-        UpdatePv(ply, move);
-        if (alpha >= beta) break;
-      }
-    }
+    if (Record(score, move, ply, best, alpha, beta)) break;
   }
   return best;
 }
@@ -140,7 +148,7 @@ int Search(int alpha, int beta, int depth) {
       Tree.FollowPv = false;
   }
   MoveList list;
-  int scores[256];
+  int scores[MaxMoves];
   GenerateMoves(context, list);
   ScoreMoves(list, scores, pvMove, ply);
   int best = -MateScore - 1, legal = 0;
@@ -157,16 +165,9 @@ int Search(int alpha, int beta, int depth) {
     }
     UnmakeSearchMove(context, move);
     if (Tree.Stopped) return 0;
-    if (score > best) {
-      best = score;
-      if (score > alpha) {
-        alpha = score;
-        UpdatePv(ply, move);
-        if (alpha >= beta) {
-          RememberCutoff(move, ply, depth);
-          break;
-        }
-      }
+    if (Record(score, move, ply, best, alpha, beta)) {
+      RememberCutoff(move, ply, depth);
+      break;
     }
   }
   if (!legal) return inCheck ? -MateScore + ply : 0;

@@ -2,13 +2,17 @@
 #pragma once
 #include "search/search.h"
 
+constexpr int ReportInterval = 1000;  // milliseconds between progress lines
+
 struct TreeState {
   SearchContext Context;
   bool Stopped;
   uint64_t Nodes, TbHits, NodeLimit;
   int SelDepth;
   int ProbeLimit;      // probe positions of at most this many men; 0: never
-  int64_t HardStopMs;  // clock time at which the search stops; 0: none
+  int64_t StartMs;
+  int64_t HardStopMs;    // clock time at which the search stops; 0: none
+  int64_t NextReportMs;  // clock time of the next progress line
   void (*Poll)();
   Move Pv[MaxPly + 1][MaxPly + 1];  // principal variation found below each ply
   int PvLength[MaxPly + 1];
@@ -24,3 +28,5 @@ extern TreeState Tree;
 int Search(int alpha, int beta, int depth);
 // Engine score of a tablebase value for the context's position at its ply.
 int TablebaseNodeScore(int value);
+// Prints the nodes, speed, tablebase hits and time so far as an "info" line.
+void PrintProgress();

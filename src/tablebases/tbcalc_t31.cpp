@@ -1,12 +1,39 @@
-// Index calculators of the T31 family.
+// Index calculators of the T31 family: king and two men against the lone king.
 #include "tablebases/tbcalc.h"
+#include "tablebases/tbframework.h"
 
-// Not built yet: every position maps to index 0.
+// White to move: both men numbered against the black king.
 template <int piw1, int piw2>
-INDEX T31<piw1, piw2>::IndCalcW(const square*, const square*, square, int) { return 0; }
+INDEX T31<piw1, piw2>::IndCalcW(const square* psqW, const square* psqB, square, int fInvert) {
+  constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
+  constexpr bool fPawns = piw2 == x_piecePawn;
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  return IKeyMen<piw1, piw2>(n, n.Map(psqW[i1]), n.Map(psqW[i2]));
+}
 
+// Black to move: the white men belong to the side not to move. Pieces are counted plainly;
+// pawns are numbered against their own king in the frame mirrored top to bottom.
 template <int piw1, int piw2>
-INDEX T31<piw1, piw2>::IndCalcB(const square*, const square*, square, int) { return 0; }
+INDEX T31<piw1, piw2>::IndCalcB(const square* psqW, const square* psqB, square, int fInvert) {
+  constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
+  constexpr bool fPawns = piw2 == x_piecePawn, fLike = piw1 == piw2;
+  const square sqWK = psqW[0], sqBK = psqB[0];
+  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
+  if constexpr (!fPawns) {
+    // The minor man is counted beside the kings and the major one.
+    return n.kp * CPlainTwo<fLike, 2> + IPlainTwo<fLike>(sq1, sq2, n.sqF, n.sqO);
+  } else {
+    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    if constexpr (fLike) {
+      return IKeyMen<0, 0>(nPawn, nPawn.Map(psqW[i1]), nPawn.Map(psqW[i2]));
+    } else {
+      // The piece beside the kings and the pawn, all in the unmirrored frame.
+      return IKeyMen<0>(nPawn, nPawn.Map(psqW[i2])) * 61 +
+             IPlainCount(sq1, n.sqF, n.sqO, sq2);
+    }
+  }
+}
 
 template struct T31<1,1>;  // 21 kppk
 template struct T31<2,1>;  // 22 knpk

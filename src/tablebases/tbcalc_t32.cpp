@@ -1,12 +1,55 @@
-// Index calculators of the T32 family.
+// Index calculators of the T32 family: king and two men against king and one man, without
+// pawns of both colours.
 #include "tablebases/tbcalc.h"
+#include "tablebases/tbframework.h"
 
-// Not built yet: every position maps to index 0.
+// White to move: the white men numbered against the black king form the high part, the
+// black man the low part (a pawn by its square alone, a piece beside the four others).
 template <int piw1, int piw2, int pib1>
-INDEX T32<piw1, piw2, pib1>::IndCalcW(const square*, const square*, square, int) { return 0; }
+INDEX T32<piw1, piw2, pib1>::IndCalcW(const square* psqW, const square* psqB, square,
+                                      int fInvert) {
+  constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
+  constexpr bool fPawns = piw2 == x_piecePawn || pib1 == x_piecePawn;
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
+  const square sqM = n.Map(psqB[4 * pib1]);
+  const INDEX iPair = IKeyMen<piw1, piw2>(n, sq1, sq2);
+  if constexpr (pib1 == x_piecePawn) return iPair * 48 + (sqM - 8);
+  else return iPair * 60 + IPlainCount(sqM, n.sqF, n.sqO, sq1, sq2);
+}
 
+// Black to move: the black man numbered against the white king forms the high part, the
+// white men the low part.
 template <int piw1, int piw2, int pib1>
-INDEX T32<piw1, piw2, pib1>::IndCalcB(const square*, const square*, square, int) { return 0; }
+INDEX T32<piw1, piw2, pib1>::IndCalcB(const square* psqW, const square* psqB, square,
+                                      int fInvert) {
+  constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
+  constexpr bool fPawns = piw2 == x_piecePawn || pib1 == x_piecePawn;
+  const square sqWK = psqW[0], sqBK = psqB[0];
+  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
+  const square sqM = n.Map(psqB[4 * pib1]);
+  if constexpr (piw1 == x_piecePawn) {
+    // Two white pawns by their squares alone.
+    return IKeyMen<pib1>(n, sqM) * IBin2(48) + IPlainPair(sq1 - 8, sq2 - 8);
+  } else if constexpr (piw2 == x_piecePawn) {
+    // The piece beside the four others, its pawn included; the pawn by its square.
+    return IKeyMen<pib1>(n, sqM) * (60 * 48) + IPlainCount(sq1, n.sqF, n.sqO, sq2, sqM) * 48 +
+           (sq2 - 8);
+  } else {
+    // Two pieces beside the kings and the black man; a black pawn is numbered in the
+    // frame mirrored top to bottom.
+    constexpr bool fLike = piw1 == piw2;
+    INDEX iKey;
+    if constexpr (pib1 == x_piecePawn) {
+      const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+      iKey = IKeyMen<x_piecePawn>(nPawn, nPawn.Map(psqB[4 * pib1]));
+    } else {
+      iKey = IKeyMen<pib1>(n, sqM);
+    }
+    return iKey * CPlainTwo<fLike, 3> + IPlainTwo<fLike>(sq1, sq2, n.sqF, n.sqO, sqM);
+  }
+}
 
 template struct T32<1,1,2>;  // 37 kppkn
 template struct T32<1,1,3>;  // 38 kppkb

@@ -1,12 +1,69 @@
-// Index calculators of the T33 family.
+// Index calculators of the T33 family: two men a side, without pawns of both colours. The
+// mover's two men, numbered against the other king, form the high part with the king pair;
+// the other side's two men fill the low part, counted plainly or, for pawns, by their places
+// on ranks 2 to 7.
 #include "tablebases/tbcalc.h"
+#include "tablebases/tbframework.h"
 
-// Not built yet: every position maps to index 0.
-template <int piw1, int piw2, int pib1, int pib2>
-INDEX T33<piw1, piw2, pib1, pib2>::IndCalcW(const square*, const square*, square, int) { return 0; }
+namespace {
 
+// Appends to iKey the men A1 (type a1) and A2 (type a2 <= a1) of the side not to move, counted
+// beside the kings of n and the mover's men X1, X2.
+template <int a1, int a2, bool fPawns>
+INDEX IAddOtherMen(INDEX iKey, const CNormalised<fPawns>& n, square sqX1, square sqX2, square sqA1,
+                   square sqA2) {
+  constexpr bool fLike = a1 == a2;
+  if constexpr (a1 == x_piecePawn) {
+    // Two pawns by their squares alone.
+    return iKey * IBin2(48) + IPlainPair(sqA1 - 8, sqA2 - 8);
+  } else if constexpr (a2 == x_piecePawn) {
+    // The pawn by its square, the major digit; the piece beside it and the four others.
+    return (iKey * 48 + (sqA2 - 8)) * 59 + IPlainCount(sqA1, n.sqF, n.sqO, sqX1, sqX2, sqA2);
+  } else if constexpr (fPawns && !fLike) {
+    // Unlike pieces beside the mover's pawns: the second is the major digit.
+    return iKey * CPlainTwo<false, 4> + IPlainTwo<false>(sqA2, sqA1, n.sqF, n.sqO, sqX1, sqX2);
+  } else {
+    return iKey * CPlainTwo<fLike, 4> + IPlainTwo<fLike>(sqA1, sqA2, n.sqF, n.sqO, sqX1, sqX2);
+  }
+}
+
+}  // namespace
+
+// White to move: the white men numbered against the black king, then the black men.
 template <int piw1, int piw2, int pib1, int pib2>
-INDEX T33<piw1, piw2, pib1, pib2>::IndCalcB(const square*, const square*, square, int) { return 0; }
+INDEX T33<piw1, piw2, pib1, pib2>::IndCalcW(const square* psqW, const square* psqB, square,
+                                            int fInvert) {
+  constexpr bool fPawns = piw2 == x_piecePawn || pib2 == x_piecePawn;
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const square sqW1 = n.Map(psqW[iManSlot<0, piw1, piw2>]);
+  const square sqW2 = n.Map(psqW[iManSlot<1, piw1, piw2>]);
+  const square sqB1 = n.Map(psqB[iManSlot<0, pib1, pib2>]);
+  const square sqB2 = n.Map(psqB[iManSlot<1, pib1, pib2>]);
+  const INDEX iKey = IKeyMen<piw1, piw2>(n, sqW1, sqW2);
+  return IAddOtherMen<pib1, pib2>(iKey, n, sqW1, sqW2, sqB1, sqB2);
+}
+
+// Black to move: the black men numbered against the white king (black pawns in the frame
+// mirrored top to bottom), then the white men.
+template <int piw1, int piw2, int pib1, int pib2>
+INDEX T33<piw1, piw2, pib1, pib2>::IndCalcB(const square* psqW, const square* psqB, square,
+                                            int fInvert) {
+  constexpr bool fPawns = piw2 == x_piecePawn || pib2 == x_piecePawn;
+  const square sqWK = psqW[0], sqBK = psqB[0];
+  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const square sqW1 = n.Map(psqW[iManSlot<0, piw1, piw2>]);
+  const square sqW2 = n.Map(psqW[iManSlot<1, piw1, piw2>]);
+  const square sqB1 = n.Map(psqB[iManSlot<0, pib1, pib2>]);
+  const square sqB2 = n.Map(psqB[iManSlot<1, pib1, pib2>]);
+  INDEX iKey;
+  if constexpr (pib2 == x_piecePawn) {
+    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    iKey = IKeyMen<pib1, pib2>(nPawn, sqB1 ^ 56, sqB2 ^ 56);
+  } else {
+    iKey = IKeyMen<pib1, pib2>(n, sqB1, sqB2);
+  }
+  return IAddOtherMen<piw1, piw2>(iKey, n, sqB1, sqB2, sqW1, sqW2);
+}
 
 template struct T33<2,2,2,2>;  // 146 knnknn
 template struct T33<3,2,2,2>;  // 147 kbnknn

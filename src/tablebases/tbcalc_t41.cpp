@@ -1,12 +1,59 @@
-// Index calculators of the T41 family.
+// Index calculators of the T41 family: king and three men against the lone king.
 #include "tablebases/tbcalc.h"
+#include "tablebases/tbframework.h"
 
-// Not built yet: every position maps to index 0.
+// White to move: the three men numbered against the black king.
 template <int piw1, int piw2, int piw3>
-INDEX T41<piw1, piw2, piw3>::IndCalcW(const square*, const square*, square, int) { return 0; }
+INDEX T41<piw1, piw2, piw3>::IndCalcW(const square* psqW, const square* psqB, square,
+                                      int fInvert) {
+  constexpr int i1 = iManSlot<0, piw1, piw2, piw3>, i2 = iManSlot<1, piw1, piw2, piw3>,
+                i3 = iManSlot<2, piw1, piw2, piw3>;
+  constexpr bool fPawns = piw3 == x_piecePawn;
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  return IKeyMen<piw1, piw2, piw3>(n, n.Map(psqW[i1]), n.Map(psqW[i2]), n.Map(psqW[i3]));
+}
 
+// Black to move: the white men belong to the side not to move. Pieces are counted plainly;
+// pawns are numbered against their own king in the frame mirrored top to bottom.
 template <int piw1, int piw2, int piw3>
-INDEX T41<piw1, piw2, piw3>::IndCalcB(const square*, const square*, square, int) { return 0; }
+INDEX T41<piw1, piw2, piw3>::IndCalcB(const square* psqW, const square* psqB, square,
+                                      int fInvert) {
+  constexpr int i1 = iManSlot<0, piw1, piw2, piw3>, i2 = iManSlot<1, piw1, piw2, piw3>,
+                i3 = iManSlot<2, piw1, piw2, piw3>;
+  constexpr bool fPawns = piw3 == x_piecePawn;
+  const square sqWK = psqW[0], sqBK = psqB[0];
+  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]), sq3 = n.Map(psqW[i3]);
+  const square sqF = n.sqF, sqO = n.sqO;
+  if constexpr (!fPawns) {
+    if constexpr (piw1 == piw3) {
+      return n.kp * IBin3(62) + IPlainTriple(sq1, sq2, sq3, sqF, sqO);
+    } else if constexpr (piw1 == piw2) {
+      // The pair is the major digit but is counted beside the single man.
+      return n.kp * (62 * IBin2(61)) + IPlainPair(sq1, sq2, sqF, sqO, sq3) * 62 +
+             IPlainCount(sq3, sqF, sqO);
+    } else {
+      // The first man beside the kings, the other two beside the kings and it.
+      constexpr bool fLike = piw2 == piw3;
+      constexpr INDEX cMinor = CPlainTwo<fLike, 3>;
+      return n.kp * 62 * cMinor + IPlainCount(sq1, sqF, sqO) * cMinor +
+             IPlainTwo<fLike>(sq2, sq3, sqF, sqO, sq1);
+    }
+  } else {
+    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    if constexpr (piw1 == x_piecePawn) {
+      return IKeyMen<0, 0, 0>(nPawn, nPawn.Map(psqW[i1]), nPawn.Map(psqW[i2]),
+                              nPawn.Map(psqW[i3]));
+    } else if constexpr (piw2 == x_piecePawn) {
+      return IKeyMen<0, 0>(nPawn, nPawn.Map(psqW[i2]), nPawn.Map(psqW[i3])) * 60 +
+             IPlainCount(sq1, sqF, sqO, sq2, sq3);
+    } else {
+      constexpr bool fLike = piw1 == piw2;
+      return IKeyMen<0>(nPawn, nPawn.Map(psqW[i3])) * CPlainTwo<fLike, 3> +
+             IPlainTwo<fLike>(sq1, sq2, sqF, sqO, sq3);
+    }
+  }
+}
 
 template struct T41<1,1,1>;  // 111 kpppk
 template struct T41<2,1,1>;  // 112 knppk

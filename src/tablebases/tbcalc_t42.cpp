@@ -1,12 +1,92 @@
-// Index calculators of the T42 family.
+// Index calculators of the T42 family: three white men against one black man, without pawns
+// of both colours. With white to move the white men, numbered against the black king, form
+// the high part; with black to move the black man does, and the white men fill the low part,
+// counted plainly or, for pawns, by their places on ranks 2 to 7.
 #include "tablebases/tbcalc.h"
+#include "tablebases/tbframework.h"
 
-// Not built yet: every position maps to index 0.
-template <int piw1, int piw2, int piw3, int pib1>
-INDEX T42<piw1, piw2, piw3, pib1>::IndCalcW(const square*, const square*, square, int) { return 0; }
+namespace {
 
+// Appends to k the white men of types t1 >= t2 >= t3, none a pawn, each counted beside the
+// kings F, O and the black man M (the set L) and as stated beside the other white men. A like
+// pair and a single man are counted in one order with a black pawn and in the other without.
+template <int t1, int t2, int t3, bool fBlackPawn>
+INDEX IAddWhitePieces(INDEX k, square sqF, square sqO, square sqM, square sq1, square sq2,
+                      square sq3) {
+  if constexpr (t1 == t3) {
+    return k * IBin3(61) + IPlainTriple(sq1, sq2, sq3, sqF, sqO, sqM);
+  } else if constexpr (t1 == t2 && fBlackPawn) {  // the pair beside L, the single man beside both
+    return (k * IBin2(61) + IPlainPair(sq1, sq2, sqF, sqO, sqM)) * 59 +
+           IPlainCount(sq3, sqF, sqO, sqM, sq1, sq2);
+  } else if constexpr (t1 == t2) {  // the single man beside L, the pair beside it
+    return (k * IBin2(60) + IPlainPair(sq1, sq2, sqF, sqO, sqM, sq3)) * 61 +
+           IPlainCount(sq3, sqF, sqO, sqM);
+  } else {  // the first man beside L, the other two beside it
+    constexpr bool fLike = t2 == t3;
+    return (k * 61 + IPlainCount(sq1, sqF, sqO, sqM)) * CPlainTwo<fLike, 4> +
+           IPlainTwo<fLike>(sq2, sq3, sqF, sqO, sqM, sq1);
+  }
+}
+
+// Appends to k white men of types t1 >= t2 >= t3 = pawn: pawns by their squares alone, pieces
+// counted beside the kings F, O, the black man M and the pawns.
+template <int t1, int t2>
+INDEX IAddWhiteWithPawns(INDEX k, square sqF, square sqO, square sqM, square sq1, square sq2,
+                         square sq3) {
+  if constexpr (t1 == x_piecePawn) {
+    return k * IBin3(48) + IPlainTriple(sq1 - 8, sq2 - 8, sq3 - 8);
+  } else if constexpr (t2 == x_piecePawn) {
+    return (k * 59 + IPlainCount(sq1, sqF, sqO, sqM, sq2, sq3)) * IBin2(48) +
+           IPlainPair(sq2 - 8, sq3 - 8);
+  } else {
+    constexpr bool fLike = t1 == t2;
+    return (k * CPlainTwo<fLike, 4> + IPlainTwo<fLike>(sq1, sq2, sqF, sqO, sqM, sq3)) * 48 +
+           (sq3 - 8);
+  }
+}
+
+}  // namespace
+
+// White to move: the white men numbered against the black king, then the black man (a pawn
+// by its square alone, a piece beside the five others).
 template <int piw1, int piw2, int piw3, int pib1>
-INDEX T42<piw1, piw2, piw3, pib1>::IndCalcB(const square*, const square*, square, int) { return 0; }
+INDEX T42<piw1, piw2, piw3, pib1>::IndCalcW(const square* psqW, const square* psqB, square,
+                                            int fInvert) {
+  constexpr bool fPawns = piw3 == x_piecePawn || pib1 == x_piecePawn;
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const square sq1 = n.Map(psqW[iManSlot<0, piw1, piw2, piw3>]);
+  const square sq2 = n.Map(psqW[iManSlot<1, piw1, piw2, piw3>]);
+  const square sq3 = n.Map(psqW[iManSlot<2, piw1, piw2, piw3>]);
+  const square sqM = n.Map(psqB[4 * pib1]);
+  const INDEX iKey = IKeyMen<piw1, piw2, piw3>(n, sq1, sq2, sq3);
+  if constexpr (pib1 == x_piecePawn) return iKey * 48 + (sqM - 8);
+  else return iKey * 59 + IPlainCount(sqM, n.sqF, n.sqO, sq1, sq2, sq3);
+}
+
+// Black to move: the black man numbered against the white king (a pawn in the frame mirrored
+// top to bottom), then the white men.
+template <int piw1, int piw2, int piw3, int pib1>
+INDEX T42<piw1, piw2, piw3, pib1>::IndCalcB(const square* psqW, const square* psqB, square,
+                                            int fInvert) {
+  constexpr bool fPawns = piw3 == x_piecePawn || pib1 == x_piecePawn;
+  const square sqWK = psqW[0], sqBK = psqB[0];
+  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const square sq1 = n.Map(psqW[iManSlot<0, piw1, piw2, piw3>]);
+  const square sq2 = n.Map(psqW[iManSlot<1, piw1, piw2, piw3>]);
+  const square sq3 = n.Map(psqW[iManSlot<2, piw1, piw2, piw3>]);
+  const square sqM = n.Map(psqB[4 * pib1]);
+  if constexpr (pib1 == x_piecePawn) {
+    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    const INDEX k = IKeyMen<x_piecePawn>(nPawn, sqM ^ 56);
+    return IAddWhitePieces<piw1, piw2, piw3, true>(k, n.sqF, n.sqO, sqM, sq1, sq2, sq3);
+  } else if constexpr (piw3 == x_piecePawn) {
+    const INDEX k = IKeyMen<pib1>(n, sqM);
+    return IAddWhiteWithPawns<piw1, piw2>(k, n.sqF, n.sqO, sqM, sq1, sq2, sq3);
+  } else {
+    const INDEX k = IKeyMen<pib1>(n, sqM);
+    return IAddWhitePieces<piw1, piw2, piw3, false>(k, n.sqF, n.sqO, sqM, sq1, sq2, sq3);
+  }
+}
 
 template struct T42<2,2,2,2>;  // 266 knnnkn
 template struct T42<3,2,2,2>;  // 267 kbnnkn

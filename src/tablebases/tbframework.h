@@ -162,6 +162,10 @@ inline CPawnlessFrame FramePawnless(square sqMoverKing, square sqOtherKing) {
   return {mask, !fKeep};
 }
 
+// A king-pair number for the offset tables. Adjacent kings (an illegal position) read the
+// first pair, so that no calculator reads beyond its tables.
+inline INDEX IKingPair(int16_t kp) { return kp == iNoKingPair ? 0 : INDEX(kp); }
+
 // The kings of a table without pawns after normalisation, with their pair number.
 struct CPawnlessKings {
   CPawnlessFrame fr;
@@ -172,7 +176,7 @@ struct CPawnlessKings {
 inline CPawnlessKings KingsPawnless(square sqMoverKing, square sqOtherKing) {
   CPawnlessFrame fr = FramePawnless(sqMoverKing, sqOtherKing);
   square sqF = fr.Map(sqMoverKing), sqO = fr.Map(sqOtherKing);
-  return {fr, sqF, sqO, INDEX(rgiKingPairNoPawns[sqF * 64 + sqO])};
+  return {fr, sqF, sqO, IKingPair(rgiKingPairNoPawns[sqF * 64 + sqO])};
 }
 
 // Normalisation mask of a table with pawns: the mover's king to files a-d, and the board
@@ -189,5 +193,136 @@ struct CPawnKings {
 
 inline CPawnKings KingsPawns(square sqMoverKing, square sqOtherKing, int m) {
   square sqF = sqMoverKing ^ m, sqO = sqOtherKing ^ m;
-  return {sqF, sqO, INDEX(rgiKingPairPawns[sqF * 64 + sqO])};
+  return {sqF, sqO, IKingPair(rgiKingPairPawns[sqF * 64 + sqO])};
 }
+
+// ---------------------------------------------------------------------------------------
+// Building blocks of the calculators of tables with two or three men on one side.
+
+// Square-array slot of man k (from 0) of a side whose men have the types rgt, in table
+// order: men of one type fill consecutive slots of that type.
+template <int k, int... rgt>
+inline constexpr int iManSlot = [] {
+  constexpr int rgType[] = {rgt...};
+  int iSlot = 4 * rgType[k];
+  for (int j = 0; j < k; j++) iSlot += rgType[j] == rgType[k];
+  return iSlot;
+}();
+
+// Puts two or three squares in ascending order.
+inline void VOrderSquares(square& sq1, square& sq2) {
+  square sqLo = sq1 < sq2 ? sq1 : sq2;
+  sq2 = sq1 ^ sq2 ^ sqLo;
+  sq1 = sqLo;
+}
+
+inline void VOrderSquares(square& sq1, square& sq2, square& sq3) {
+  VOrderSquares(sq1, sq2);
+  VOrderSquares(sq2, sq3);
+  VOrderSquares(sq1, sq2);
+}
+
+// A position normalised for its side to move: the square map, the mover's king F and the
+// other king O in that frame, and their king-pair number. fPawns selects the numbering.
+template <bool fPawns>
+struct CNormalised {
+  int mask;
+  bool fReflect;  // without pawns only
+  square sqF, sqO;
+  INDEX kp;
+
+  square Map(square sq) const {
+    sq ^= mask;
+    if constexpr (fPawns) return sq;
+    else return fReflect ? rgsqDiagonalMirror[sq] : sq;
+  }
+  // Number and placements of a man of type x against the other king.
+  INDEX N(int x, square sq) const { return INumberMan(x, sqF, sqO, sq); }
+  INDEX C(int x) const { return CManPlacements(x, sqF, sqO); }
+};
+
+// With pawns in the frame of the given mask, without pawns in the mover's king's frame.
+template <bool fPawns>
+inline CNormalised<fPawns> Normalise(square sqMoverKing, square sqOtherKing, int mask = 0) {
+  if constexpr (fPawns) {
+    CPawnKings k = KingsPawns(sqMoverKing, sqOtherKing, mask);
+    return {mask, false, k.sqF, k.sqO, k.kp};
+  } else {
+    CPawnlessKings k = KingsPawnless(sqMoverKing, sqOtherKing);
+    return {k.fr.mask, k.fr.fReflect, k.sqF, k.sqO, k.kp};
+  }
+}
+
+// Like men numbered against the kings as an unordered set: N(lo) + C2(N(hi)) (+ C3(N(top))).
+template <bool fPawns>
+inline INDEX INumberPair(const CNormalised<fPawns>& n, int x, square sq1, square sq2) {
+  VOrderSquares(sq1, sq2);
+  return n.N(x, sq1) + IBin2(n.N(x, sq2));
+}
+
+template <bool fPawns>
+inline INDEX INumberTriple(const CNormalised<fPawns>& n, int x, square sq1, square sq2,
+                           square sq3) {
+  VOrderSquares(sq1, sq2, sq3);
+  return n.N(x, sq1) + IBin2(n.N(x, sq2)) + IBin3(n.N(x, sq3));
+}
+
+// The mover's men (types in table order, t1 >= t2 >= t3) numbered against the other king,
+// without the offset. A pair of like men is the major digit, otherwise the higher type.
+template <int t1, int t2, bool fPawns>
+inline INDEX INumberMen(const CNormalised<fPawns>& n, square sq1, square sq2) {
+  if constexpr (t1 == t2) return INumberPair(n, t1, sq1, sq2);
+  else return n.N(t1, sq1) * n.C(t2) + n.N(t2, sq2);
+}
+
+template <int t1, int t2, int t3, bool fPawns>
+inline INDEX INumberMen(const CNormalised<fPawns>& n, square sq1, square sq2, square sq3) {
+  if constexpr (t1 == t3) return INumberTriple(n, t1, sq1, sq2, sq3);
+  else if constexpr (t2 == t3) return INumberPair(n, t2, sq2, sq3) * n.C(t1) + n.N(t1, sq1);
+  else return INumberMen<t1, t2>(n, sq1, sq2) * n.C(t3) + n.N(t3, sq3);
+}
+
+// The same with the offset of the king pair: the high part of an index.
+template <int t1, bool fPawns>
+inline INDEX IKeyMen(const CNormalised<fPawns>& n, square sq1) {
+  return (fPawns ? rgpiOneManOffsetPawns : rgpiOneManOffsetNoPawns)[t1][n.kp] + n.N(t1, sq1);
+}
+
+template <int t1, int t2, bool fPawns>
+inline INDEX IKeyMen(const CNormalised<fPawns>& n, square sq1, square sq2) {
+  return (fPawns ? rgpiPairOffsetPawns : rgpiPairOffsetNoPawns)[t1][t2][n.kp] +
+         INumberMen<t1, t2>(n, sq1, sq2);
+}
+
+template <int t1, int t2, int t3, bool fPawns>
+inline INDEX IKeyMen(const CNormalised<fPawns>& n, square sq1, square sq2, square sq3) {
+  return (fPawns ? rgpiTripleOffsetPawns : rgpiTripleOffsetNoPawns)[t1][t2][t3][n.kp] +
+         INumberMen<t1, t2, t3>(n, sq1, sq2, sq3);
+}
+
+// Like men counted plainly beside the other squares, as an unordered set.
+template <typename... Squares>
+inline INDEX IPlainPair(square sq1, square sq2, Squares... others) {
+  VOrderSquares(sq1, sq2);
+  return IPlainCount(sq1, others...) + IBin2(IPlainCount(sq2, others...));
+}
+
+template <typename... Squares>
+inline INDEX IPlainTriple(square sq1, square sq2, square sq3, Squares... others) {
+  VOrderSquares(sq1, sq2, sq3);
+  return IPlainCount(sq1, others...) + IBin2(IPlainCount(sq2, others...)) +
+         IBin3(IPlainCount(sq3, others...));
+}
+
+// Two men of the side not to move counted plainly beside k other squares: like men as a
+// set; unlike men with the first as the major digit, the second counted beside it too.
+// CPlainTwo is the number of values.
+template <bool fLike, typename... Squares>
+inline INDEX IPlainTwo(square sq1, square sq2, Squares... others) {
+  constexpr INDEX cMinor = 63 - sizeof...(others);
+  if constexpr (fLike) return IPlainPair(sq1, sq2, others...);
+  else return IPlainCount(sq1, others...) * cMinor + IPlainCount(sq2, sq1, others...);
+}
+
+template <bool fLike, int k>
+inline constexpr INDEX CPlainTwo = fLike ? IBin2(64 - k) : INDEX(64 - k) * (63 - k);

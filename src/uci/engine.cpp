@@ -136,7 +136,7 @@ void Go(const std::vector<std::string>& words) {
       for (; i + 1 < words.size(); ++i) {
         Move move = FindLegalMove(Game, words[i + 1]);
         if (move == NoMove) break;
-        if (limits.SearchMoves.Count < 256) limits.SearchMoves.Moves[limits.SearchMoves.Count++] = move;
+        if (limits.SearchMoves.Count < MaxMoves) limits.SearchMoves.Moves[limits.SearchMoves.Count++] = move;
       }
     } else if (word == "depth" || word == "nodes" || word == "movetime" || word == "wtime" ||
                word == "btime" || word == "winc" || word == "binc" || word == "movestogo") {

@@ -1,28 +1,5 @@
 #include <gtest/gtest.h>
-#include "position/fen.h"
-#include "position/position.h"
-
-namespace {
-
-uint64_t Perft(SearchContext& context, int depth) {
-  MoveList list;
-  GenerateMoves(context, list);
-  uint64_t count = 0;
-  for (int i = 0; i < list.Count; ++i) {
-    if (!MakeLegalMove(context, list.Moves[i])) continue;
-    count += depth > 1 ? Perft(context, depth - 1) : 1;
-    UnmakeSearchMove(context, list.Moves[i]);
-  }
-  return count;
-}
-
-uint64_t PerftOf(const char* fen, int depth) {
-  SearchContext context;
-  EXPECT_EQ(SetupFen(context, fen), nullptr) << fen;
-  return Perft(context, depth);
-}
-
-}  // namespace
+#include "position/perft.h"
 
 TEST(Perft, StartPosition) { EXPECT_EQ(PerftOf(StartFen, 5), 4865609u); }
 

@@ -151,6 +151,16 @@ TEST(Position, SpecialMovesAndTheirText) {
   EXPECT_EQ(game.State & StateEnPassant, 0);
 }
 
+TEST(Position, CrowdedPositionsFitTheMoveList) {
+  SearchContext most = FromFen("R6R/3Q4/1Q4Q1/4Q3/2Q4Q/Q4Q2/pp1Q4/kBNN1KB1 w - - 0 1");
+  MoveList list;
+  GenerateLegalMoves(most, list);
+  EXPECT_EQ(list.Count, 218);  // the most moves a reachable position is known to have
+  SearchContext queens = FromFen("knQ4Q/pp2Q3/QQ4Q1/3Q4/Q4Q1Q/2Q4Q/4Q3/KQ4Q1 w - - 0 1");
+  GenerateMoves(queens, list);
+  EXPECT_EQ(list.Count, 240);  // 238 queen moves and two king moves
+}
+
 TEST(Position, MateStalemateAndRepetition) {
   SearchContext mated = FromFen("rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w KQkq - 1 3");
   MoveList list;

@@ -48,10 +48,19 @@ TEST(Search, SeesBeingMatedAndWinsMaterial) {
   EXPECT_GT(capture.Score, 0);
 }
 
+TEST(Search, PositionWithFifteenQueens) {
+  SearchResult result = SearchDepth("knQ4Q/pp2Q3/QQ4Q1/3Q4/Q4Q1Q/2Q4Q/4Q3/KQ4Q1 w - - 0 1", 2);
+  EXPECT_GT(result.Score, 10000);
+}
+
 TEST(Search, PositionsWithoutMoves) {
   SearchResult mate = SearchDepth("rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w KQkq - 1 3", 3);
   EXPECT_EQ(mate.Best, NoMove);
   EXPECT_EQ(mate.Score, -MateScore);
+  EXPECT_EQ(ScoreText(mate.Score), "mate 0");
+  EXPECT_EQ(ScoreText(-MateScore + 2), "mate -1");
+  EXPECT_EQ(ScoreText(MateScore - 1), "mate 1");
+  EXPECT_EQ(ScoreText(-35), "cp -35");
   SearchResult stalemate = SearchDepth("7k/5Q2/6K1/8/8/8/8/8 b - - 0 1", 3);
   EXPECT_EQ(stalemate.Best, NoMove);
   EXPECT_EQ(stalemate.Score, 0);

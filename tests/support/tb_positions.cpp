@@ -461,6 +461,21 @@ testing::AssertionResult CheckKingPair(PfnCalcIndex pfn, std::string_view szTabl
   return ck.Result();
 }
 
+testing::AssertionResult CheckLargestIndex(PfnCalcIndex pfn, std::string_view szTable,
+                                           color stm, INDEX cPositions, square sqWk,
+                                           square sqBk) {
+  Checker ck(pfn, szTable, stm, cPositions, 997);
+  if (!FKingsApart(sqWk, sqBk)) return testing::AssertionFailure() << "kings not apart";
+  auto visit = [&](const TbPlacement& pl) {
+    INDEX i;
+    return ck.FVisit(pl, &i);
+  };
+  if (Walker(ck.S(), visit).FKings(sqWk, sqBk) && ck.IMax() + 1 != cPositions)
+    ck.FFail("largest index " + std::to_string(ck.IMax()) + " at the king pair, count " +
+             std::to_string(cPositions));
+  return ck.Result();
+}
+
 testing::AssertionResult CheckSampled(PfnCalcIndex pfn, std::string_view szTable, color stm,
                                       INDEX cPositions, int cSamples, uint64_t seed) {
   Checker ck(pfn, szTable, stm, cPositions, 1);

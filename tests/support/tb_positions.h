@@ -61,6 +61,12 @@ testing::AssertionResult CheckAllPositions(PfnCalcIndex pfn, std::string_view sz
 // Every placement of the men beside one king pair.
 testing::AssertionResult CheckKingPair(PfnCalcIndex pfn, std::string_view szTable, color stm,
                                        INDEX cPositions, square sqWk, square sqBk);
+// Every placement of the men beside one king pair, without keeping the indices (so fit for
+// six men): each index below the count, the invariance for a spread of them, and the largest
+// index plus one equal to the count (meant for the side's last king pair).
+testing::AssertionResult CheckLargestIndex(PfnCalcIndex pfn, std::string_view szTable,
+                                           color stm, INDEX cPositions, square sqWk,
+                                           square sqBk);
 // Random legal positions over all king pairs, reproducible from the seed.
 testing::AssertionResult CheckSampled(PfnCalcIndex pfn, std::string_view szTable, color stm,
                                       INDEX cPositions, int cSamples, uint64_t seed);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "uci/engine.h"
+#include "tablebases/tablebases.h"
 #include "uci/options.h"
 
 namespace {
@@ -15,6 +16,7 @@ std::string Execute(const std::string& line) {
 TEST(Options, SettingEitherTablebaseOptionAsksForReinitialisationAtIsready) {
   EXPECT_EQ(Execute("isready"), "readyok\n");
   EXPECT_EQ(NalimovReinitPending, 0);
+  EXPECT_EQ(TablebasesInitialised, 1);
   EXPECT_EQ(Execute("isready"), "readyok\n");
 
   EXPECT_EQ(Execute("setoption name NalimovCache value 32"), "");
@@ -28,8 +30,14 @@ TEST(Options, SettingEitherTablebaseOptionAsksForReinitialisationAtIsready) {
   EXPECT_EQ(NalimovReinitPending, 1);
   Execute("setoption name NalimovPath value");
   EXPECT_STREQ(NalimovPath, "");
+  Execute("isready");
+  EXPECT_EQ(TablebasesInitialised, 0);  // an empty path releases and initialises nothing
   Execute("setoption name NalimovPath value /tablebases;/tablebases/tb6");
   Execute("isready");
+  EXPECT_EQ(TablebasesInitialised, 1);
+  Shutdown();
+  EXPECT_EQ(TablebasesInitialised, 0);
+  EXPECT_EQ(TablebasePieces, 0);
 }
 
 TEST(Options, OutOfRangeValuesAreClampedAndGarbageIsRefused) {

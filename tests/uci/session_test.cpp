@@ -140,6 +140,12 @@ TEST_F(Session, GarbageCommandsAndValuesDoNoHarm) {
   EXPECT_TRUE(InfoString("longer than 4096"));
   engine.Send("go " + std::string(5000, '1') + " depth 1");
   EXPECT_TRUE(InfoString("longer than 4096"));
+  std::string binary;
+  for (int c = 1; c < 256; ++c)
+    if (c != '\n') binary += char(c);
+  engine.Send(binary);
+  engine.Send("go\r");  // a line end of another system
+  EXPECT_TRUE(engine.WaitForPrefix("bestmove"));
   for (const char* line : {"", "   ", "frobnicate", "debug on", "ucinewgame", "setoption", "setoption name",
                            "setoption name Nope value 3", "setoption name NalimovCache value", "stop"})
     engine.Send(line);
@@ -167,4 +173,17 @@ TEST_F(Session, TablebaseOptionsReinitialiseAtIsready) {
   EXPECT_EQ(BestMove("go depth 2").substr(0, 9), "bestmove ");
   engine.Send("quit");
   EXPECT_EQ(engine.WaitForExit(), 0);
+}
+
+TEST(EngineProcessHelper, ReportsAnEngineThatCannotStart) {
+  EngineProcess noDirectory("/nonexistent/directory");
+  EXPECT_FALSE(noDirectory.WaitForPrefix("readyok", 2000));
+  EXPECT_EQ(noDirectory.WaitForExit(), 126);
+  EngineProcess noEngine("", "/nonexistent/engine");
+  EXPECT_EQ(noEngine.WaitForExit(), 127);
+  EXPECT_FALSE(noEngine.Send("isready"));
+
+  EngineProcess inTemp("/tmp");
+  inTemp.Send("isready");
+  EXPECT_EQ(inTemp.WaitForPrefix("readyok"), "readyok");
 }
