@@ -1,14 +1,16 @@
 // En passant through the probe entry: a position whose en-passant capture is real reaches
 // the calculator with its en-passant square and lands in the side's en-passant range; the
 // same placement with a square no pawn can use, or without the pawn in front of it, is
-// indexed in the ordinary range. The table's calculators are stood in for by recording
-// ones, and the real calculator is applied to what was recorded.
+// indexed in the ordinary range. First with recording calculators (the real calculator is
+// applied to what was recorded), then end to end through table files.
 #include <gtest/gtest.h>
 #include <cstring>
 #include "pawns_both_tables.h"
 #include "support/tb_positions.h"
+#include "support/tb_writer.h"
 #include "support/tbfake.h"
 #include "tablebases/tbcounters.h"
+#include "tablebases/tbfiles.h"
 #include "tablebases/tbframework.h"
 #include "tablebases/tbprobe.h"
 
@@ -23,6 +25,13 @@ const PawnsBothTable& Table(const char* szName) {
   return rgPawnsBoth[0];
 }
 
+int* PiCounters(const char* szTable, int rgc[cCounters]) {
+  TbMaterial mat = TbMaterial::FromName(szTable);
+  for (color c = 0; c < 2; c++)
+    for (int t = 1; t <= 5; t++) rgc[5 * c + t - 1] = mat.rgcMen[c][t];
+  return rgc;
+}
+
 // Probes the placement of the table's men in their real colours, then returns the index the
 // table's real calculator gives for the call the probe made. The side probed is stored in
 // *pside.
@@ -31,13 +40,11 @@ INDEX IProbedIndex(const char* szTable, const char* szSquares, color stm, const 
   CFakeTables tables;  // frees the index tables too when it goes out of scope
   tables.Add(szTable);
   EXPECT_TRUE(FBuildIndexTables());
-  TbMaterial mat = TbMaterial::FromName(szTable);
   int rgc[cCounters];
-  for (color c = 0; c < 2; c++)
-    for (int t = 1; t <= 5; t++) rgc[5 * c + t - 1] = mat.rgcMen[c][t];
   TbPlacement pl = Place(szTable, szSquares);
   int score;
-  EXPECT_TRUE(FTbProbe(rgc, pl.rgsq[0], pl.rgsq[1], stm, SqFromName(szEnP), &score));
+  EXPECT_TRUE(FTbProbe(PiCounters(szTable, rgc), pl.rgsq[0], pl.rgsq[1], stm, SqFromName(szEnP),
+                       &score));
   const FakeCalcCall& call = fakeCalcCall;
   *pside = call.side;
   return Table(szTable).rgpfn[call.side](call.rgsqW, call.rgsqB, call.sqEnP, call.fInvert);
@@ -86,6 +93,38 @@ TEST(ProbeEnPassant, UnusableSquareUsesTheOrdinaryRange) {
     EXPECT_LT(i, Table(c.szTable).rgiFirstEnPassant[side]) << c.szTable << " " << c.szSquares;
     EXPECT_EQ(fakeCalcCall.sqEnP, XX) << c.szTable << " " << c.szSquares;
   }
+}
+
+// kpkp with white to move is read from the file of its black-to-move side, colours
+// exchanged. Three placements get their own stored values: e5 able to take d5 on d6, the
+// same without the right, and e5 beside d4 (no pawn in front of d6).
+TEST(ProbeEnPassant, StoredValuesThroughTableFiles) {
+  ASSERT_TRUE(FBuildIndexTables());
+  const int iTbKpkp = 6;
+  square d6 = SqFromName("d6");
+  TbPlacement plTake = Place("kpkp", "a1 e5 h8 d5"), plNoFront = Place("kpkp", "a1 e5 h8 d4");
+  auto fnIndex = [](const TbPlacement& pl, square sqEnP) {
+    return T22<1,1>::IndCalcB(pl.rgsq[1], pl.rgsq[0], sqEnP, 1);
+  };
+  INDEX iEp = fnIndex(plTake, d6), iPlain = fnIndex(plTake, XX), iNoFront = fnIndex(plNoFront, XX);
+  ASSERT_GE(iEp, Table("kpkp").rgiFirstEnPassant[1]);
+  auto fnValue = [&](INDEX i) { return i == iEp ? 5 : i == iPlain ? 9 : i == iNoFront ? 7 : 0; };
+  CTempDir dir;
+  for (color side : {0, 1})
+    ASSERT_TRUE(FWriteTbChunks(dir.Path(), iTbKpkp, side, {iEp >> 13, iPlain >> 13, iNoFront >> 13},
+                               fnValue));
+  ASSERT_EQ(ITbInit(dir.Path().c_str(), 256), 4);
+  int rgc[cCounters], score = 0;
+  // A stored byte b of 1..126 is mate in 127 - b.
+  EXPECT_TRUE(FTbProbe(PiCounters("kpkp", rgc), plTake.rgsq[0], plTake.rgsq[1], 0, d6, &score));
+  EXPECT_EQ(score, 122);
+  EXPECT_TRUE(FTbProbe(rgc, plTake.rgsq[0], plTake.rgsq[1], 0, SqFromName("b6"), &score));
+  EXPECT_EQ(score, 118);
+  EXPECT_TRUE(FTbProbe(rgc, plTake.rgsq[0], plTake.rgsq[1], 0, 0, &score));
+  EXPECT_EQ(score, 118);
+  EXPECT_TRUE(FTbProbe(rgc, plNoFront.rgsq[0], plNoFront.rgsq[1], 0, d6, &score));
+  EXPECT_EQ(score, 120);
+  VTbRelease();
 }
 
 }  // namespace
