@@ -1,15 +1,12 @@
-// Consistency checks of the tablebase code. They stay on in every build: a failed check is a
+// Consistency checks of the index code. They stay on in every build: a failed check is a
 // programming error and stops the program with the standard assertion report, naming the
-// source by its own name ("tbindex", "tbdecode") rather than by file.
+// source "tbindex" and the enclosing function.
 #pragma once
-#include <cstdio>
-#include <cstdlib>
 
-[[noreturn]] inline void VTbAssertFail(const char* szExpr, const char* szSource, unsigned line,
-                                       const char* szFunction) {
-  std::fprintf(stderr, "%s:%u: %s: Assertion `%s' failed.\n", szSource, line, szFunction, szExpr);
-  std::abort();
-}
+// Defined with the file layer (also declared in tbfiles.h).
+[[noreturn]] void VTbAssertFail(const char* szExpr, const char* szSource, unsigned line,
+                                const char* szFunction);
 
-#define TbAssert(szSource, ...) \
-  ((__VA_ARGS__) ? void(0) : VTbAssertFail(#__VA_ARGS__, szSource, __LINE__, __PRETTY_FUNCTION__))
+#define TbIndexAssert(...)                                                                   \
+  ((__VA_ARGS__) ? void(0)                                                                   \
+                 : VTbAssertFail(#__VA_ARGS__, "tbindex", __LINE__, __PRETTY_FUNCTION__))

@@ -50,36 +50,36 @@ unsigned IOtherPawn(square sq, square sqEnP, square sqOrigin, square sqA, square
 }  // namespace
 
 unsigned int IndEnPassant11W(square sqw, square sqb, square sqEnP) {
-  TbAssert("tbindex", sqb+8 == sqEnP);
+  TbIndexAssert(sqb+8 == sqEnP);
   if (sqw + 7 == sqEnP) return ICodeToA(sqw);
-  TbAssert("tbindex", sqw+9 == sqEnP);
+  TbIndexAssert(sqw+9 == sqEnP);
   return ICodeToH(sqw);
 }
 
 unsigned int IndEnPassant11B(square sqw, square sqb, square sqEnP) {
-  TbAssert("tbindex", sqw-8 == sqEnP);
+  TbIndexAssert(sqw-8 == sqEnP);
   if (sqb - 9 == sqEnP) return ICodeToA(sqb);
-  TbAssert("tbindex", sqb-7 == sqEnP);
+  TbIndexAssert(sqb-7 == sqEnP);
   return ICodeToH(sqb);
 }
 
 unsigned int IndEnPassant21W(square sqw1, square sqw2, square sqb, square sqEnP) {
-  TbAssert("tbindex", sqb+8 == sqEnP);
+  TbIndexAssert(sqb+8 == sqEnP);
   if (sqw1 > sqw2) std::swap(sqw1, sqw2);
   square sqA, sqOther;
   unsigned code = ICaptureOfTwo<ICaptureW>(sqw1, sqw2, sqEnP, sqA, sqOther);
   // Neither fits: fail with the check of the last candidate.
-  if (code == cNoCapture) TbAssert("tbindex", sqw2+9 == sqEnP && 7 != ((sqw2) & 7));
+  if (code == cNoCapture) TbIndexAssert(sqw2+9 == sqEnP && 7 != ((sqw2) & 7));
   return cEnPassant11 * IOtherPawn(sqOther, sqEnP, sqEnP + 8, sqA, sqb) + code;
 }
 
 unsigned int IndEnPassant21B(square sqw1, square sqw2, square sqb, square sqEnP) {
-  TbAssert("tbindex", sqw1 < sqw2);
+  TbIndexAssert(sqw1 < sqw2);
   unsigned code = ICaptureB(sqb, sqEnP);
-  if (code == cNoCapture) TbAssert("tbindex", sqb-7 == sqEnP && 7 != ((sqb) & 7));
+  if (code == cNoCapture) TbIndexAssert(sqb-7 == sqEnP && 7 != ((sqb) & 7));
   square sqV = sqw1, sqOther = sqw2;
   if (sqw1 - 8 != sqEnP) {
-    TbAssert("tbindex", sqw2-8 == sqEnP);
+    TbIndexAssert(sqw2-8 == sqEnP);
     std::swap(sqV, sqOther);
   }
   return cEnPassant11 * IOtherPawn(sqOther, sqEnP, sqEnP - 8, sqb, sqV) + code;
@@ -88,25 +88,25 @@ unsigned int IndEnPassant21B(square sqw1, square sqw2, square sqb, square sqEnP)
 unsigned int IndEnPassant12W(square sqw, square sqb1, square sqb2, square sqEnP) {
   square sqV = sqb2, sqOther = sqb1;
   if (sqb2 + 8 != sqEnP) {
-    TbAssert("tbindex", sqb1+8 == sqEnP);
+    TbIndexAssert(sqb1+8 == sqEnP);
     std::swap(sqV, sqOther);
   }
   unsigned code = ICaptureW(sqw, sqEnP);
-  if (code == cNoCapture) TbAssert("tbindex", sqw+9 == sqEnP && 7 != ((sqw) & 7));
+  if (code == cNoCapture) TbIndexAssert(sqw+9 == sqEnP && 7 != ((sqw) & 7));
   return cEnPassant11 * IOtherPawn(sqOther, sqEnP, sqEnP + 8, sqw, sqV) + code;
 }
 
 unsigned int IndEnPassant12B(square sqw, square sqb1, square sqb2, square sqEnP) {
-  TbAssert("tbindex", sqw-8 == sqEnP);
+  TbIndexAssert(sqw-8 == sqEnP);
   if (sqb1 > sqb2) std::swap(sqb1, sqb2);
   square sqA, sqOther;
   unsigned code = ICaptureOfTwo<ICaptureB>(sqb1, sqb2, sqEnP, sqA, sqOther);
-  if (code == cNoCapture) TbAssert("tbindex", sqb2-7 == sqEnP && 7 != ((sqb2) & 7));
+  if (code == cNoCapture) TbIndexAssert(sqb2-7 == sqEnP && 7 != ((sqb2) & 7));
   return cEnPassant11 * IOtherPawn(sqOther, sqEnP, sqEnP - 8, sqA, sqw) + code;
 }
 
 unsigned int IndEnPassant31W(square sqw1, square sqw2, square sqw3, square sqb, square sqEnP) {
-  TbAssert("tbindex", sqb + 8 == sqEnP);
+  TbIndexAssert(sqb + 8 == sqEnP);
   if (sqw1 > sqw2) std::swap(sqw1, sqw2);
   if (sqw2 > sqw3) std::swap(sqw2, sqw3);
   if (sqw1 > sqw2) std::swap(sqw1, sqw2);
@@ -128,11 +128,11 @@ unsigned int IndEnPassant31B(square sqw1, square sqw2, square sqw3, square sqb, 
   if (sqw2 - 8 == sqEnP) {
     sqV = sqw2, sqHi = sqw3;
   } else if (sqw3 - 8 != sqEnP) {
-    TbAssert("tbindex", sqw1 - 8 == sqEnP);
+    TbIndexAssert(sqw1 - 8 == sqEnP);
     sqV = sqw1, sqLo = sqw2, sqHi = sqw3;
   }
   unsigned code = ICaptureB(sqb, sqEnP);
-  if (code == cNoCapture) TbAssert("tbindex", sqb - 7 == sqEnP && 7 != ((sqb) & 7));
+  if (code == cNoCapture) TbIndexAssert(sqb - 7 == sqEnP && 7 != ((sqb) & 7));
   unsigned a = IOtherPawn(sqLo, sqEnP, sqEnP - 8, sqb, sqV);
   unsigned b = IOtherPawn(sqHi, sqEnP, sqEnP - 8, sqb, sqV);
   return cEnPassant11 * unsigned(IBin2(b) + a) + code;
@@ -141,13 +141,13 @@ unsigned int IndEnPassant31B(square sqw1, square sqw2, square sqw3, square sqb, 
 unsigned int IndEnPassant22W(square sqw1, square sqw2, square sqb1, square sqb2, square sqEnP) {
   square sqV = sqb2, sqOtherB = sqb1;
   if (sqb2 + 8 != sqEnP) {
-    TbAssert("tbindex", sqb1+8 == sqEnP);
+    TbIndexAssert(sqb1+8 == sqEnP);
     std::swap(sqV, sqOtherB);
   }
   if (sqw1 > sqw2) std::swap(sqw1, sqw2);
   square sqA, sqOtherW;
   unsigned code = ICaptureOfTwo<ICaptureW>(sqw1, sqw2, sqEnP, sqA, sqOtherW);
-  if (code == cNoCapture) TbAssert("tbindex", sqw2+9 == sqEnP && 7 != ((sqw2) & 7));
+  if (code == cNoCapture) TbIndexAssert(sqw2+9 == sqEnP && 7 != ((sqw2) & 7));
   unsigned nW = IOtherPawn(sqOtherW, sqEnP, sqEnP + 8, sqA, sqV);
   unsigned nB = IOtherPawn(sqOtherB, sqEnP, sqEnP + 8, sqA, sqV) - (sqOtherW < sqOtherB);
   return cEnPassant21 * nB + cEnPassant11 * nW + code;
