@@ -4,7 +4,11 @@
 #include <vector>
 #include "support/datacomp_writer.h"
 #include "support/sample_data.h"
+#include "support/tb_state.h"
+#include "support/tb_writer.h"
+#include "tablebases/tbcache.h"
 #include "tablebases/tbdecode.h"
+#include "tablebases/tbfiles.h"
 
 namespace {
 
@@ -51,6 +55,46 @@ void BM_DecodeLiterals(benchmark::State& state) { DecodeFile(state, Data(2)); }
 BENCHMARK(BM_DecodeTableLike);
 BENCHMARK(BM_DecodeSparse);
 BENCHMARK(BM_DecodeLiterals);
+
+// A side of kqk with table-like values, plain or compressed, registered with a cache of
+// one slot.
+class CChunkMissSetup {
+ public:
+  explicit CChunkMissSetup(bool fCompressed) : rgbCache(cbTbSlot) {
+    const INDEX cPositions = 8 * cbTbChunk;
+    guard.SetPositions(iTbKqk, cPositions, cPositions);
+    const std::vector<unsigned char> data = TableLikeBytes(cPositions, 5);
+    const std::string path = TbExtentPath(dir.Path(), iTbKqk, 0, 0);
+    if (fCompressed)
+      WriteDatacompFile(path + ".emd", data);
+    else
+      FWriteTbSide(dir.Path(), iTbKqk, 0, [&](INDEX i) { return int(int8_t(data[i])); });
+    ITbInit(dir.Path().c_str(), 1024);
+    FSetTbCache(rgbCache.data(), rgbCache.size());
+  }
+  ~CChunkMissSetup() {
+    FSetTbCache(nullptr, 0);
+    VTbRelease();
+  }
+  static constexpr int iTbKqk = 5;
+
+ private:
+  CTempDir dir;
+  CTbDescGuard guard;
+  std::vector<unsigned char> rgbCache;
+};
+
+// Every probe misses: two chunks take turns in the one slot. Argument 0 plain, 1 compressed.
+void BM_ChunkMiss(benchmark::State& state) {
+  CChunkMissSetup setup(state.range(0) != 0);
+  INDEX chunk = 0;
+  for (auto _ : state) {
+    if (TbtProbeTable(CChunkMissSetup::iTbKqk, 0, chunk, 77) == 32767)
+      state.SkipWithError("no value");
+    chunk ^= 3;
+  }
+}
+BENCHMARK(BM_ChunkMiss)->Arg(0)->Arg(1);
 
 // The header checksum, which covers every block's entry in the index.
 void BM_HeaderChecksum(benchmark::State& state) {

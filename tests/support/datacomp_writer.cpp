@@ -1,5 +1,8 @@
 #include "support/datacomp_writer.h"
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <queue>
 #include "tablebases/tbdecode.h"
 
@@ -270,6 +273,21 @@ bool WriteDatacompFile(const std::string& path, const std::vector<unsigned char>
   if (!fp) return false;
   const bool ok = fwrite(file.bytes.data(), 1, file.bytes.size(), fp) == file.bytes.size();
   return fclose(fp) == 0 && ok;
+}
+
+bool CompressTableFiles(const std::string& dir) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir, ec)) {
+    const std::string ext = entry.path().extension().string();
+    if (ext != ".nbw" && ext != ".nbb") continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::vector<unsigned char> data{std::istreambuf_iterator<char>(in), {}};
+    if (data.empty() || !WriteDatacompFile(entry.path().string() + ".emd", data) ||
+        !fs::remove(entry.path(), ec))
+      return false;
+  }
+  return !ec;
 }
 
 void RefreshHeaderCrc(std::vector<unsigned char>& bytes) {

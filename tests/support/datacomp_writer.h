@@ -30,6 +30,9 @@ DatacompFile WriteDatacomp(const std::vector<unsigned char>& data,
                            const DatacompOptions& options = {});
 bool WriteDatacompFile(const std::string& path, const std::vector<unsigned char>& data,
                        const DatacompOptions& options = {});
+// Replaces every plain table file (".nbw", ".nbb") in dir by its compressed form (the same
+// name with ".emd" added).
+bool CompressTableFiles(const std::string& dir);
 // Recomputes the header checksum after a header field was changed on purpose.
 void RefreshHeaderCrc(std::vector<unsigned char>& bytes);
 // A read-only stream over bytes (which must outlive it).
