@@ -225,7 +225,7 @@ int IInitTablebases(const char* szPaths) {
     for (decode_block*& pdb : rgpdbDecodePool) {
       if (pdb) continue;
       pdb = comp_alloc_block();
-      if (pdb) cbDecodeAllocated += cbDecodeBlock;
+      if (pdb) cbDecodeAllocated += unsigned(comp_block_alloc_size());
     }
   }
   return CPiecesOfTable(iTbHighest);

@@ -7,7 +7,6 @@
 struct decode_block;
 
 constexpr int cDecodePool = 8;
-constexpr unsigned cbDecodeBlock = 8256;  // a decode buffer: its header and 8192 bytes
 
 extern int cTbInitRefs;                              // initialisations not yet released
 extern int cTbPiecesFound;                           // men of the largest table found

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <new>
 #include <vector>
+#include "support/datacomp_writer.h"
 #include "support/tb_state.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
@@ -237,6 +238,37 @@ TEST_F(CacheTest, NoFreeDecodeBufferGivesNoValueAndKeepsTheName) {
   EXPECT_NE(rgtbdDesc[iTbPlain].rgszExtentName[0][0], nullptr);
   EXPECT_EQ(ptbcFree, Slot(0));
   EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 0, 0), TbtPattern(0));
+}
+
+// A compressed side: its short last block ends the values, every decode buffer goes back
+// to the pool, and a block damaged after registration drops the extent's name.
+TEST_F(CacheTest, CompressedSidesEndWithTheirLastBlockAndDropDamagedNames) {
+  INDEX cb = 2 * cbTbChunk + 100;
+  guard.SetPositions(iTbPlain, cb, 0);
+  std::vector<unsigned char> rgb(cb);
+  for (INDEX i = 0; i < cb; i++) rgb[i] = (unsigned char)(i % 9 < 4 ? i % 3 : TbtPattern(i));
+  DatacompFile file = WriteDatacomp(rgb);
+  ASSERT_FALSE(file.blockStored[1]);
+  std::string path = dir.File("kqk_nbw.emd");
+  auto write = [&] {
+    FILE* fp = fopen(path.c_str(), "wb");
+    ASSERT_EQ(fwrite(file.bytes.data(), 1, file.bytes.size(), fp), file.bytes.size());
+    fclose(fp);
+  };
+  write();
+  VTbRelease();
+  ASSERT_EQ(ITbInit(dir.Path().c_str(), 1024), 3);
+  UseSlots(4);
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 2, 99), int(int8_t(rgb[cb - 1])));
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 2, 100), 32767);
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 3, 0), 32767);  // no such block
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 0, 7), int(int8_t(rgb[7])));
+  file.bytes.resize(file.blockStart[1] + 3);  // block 1 cut short
+  write();
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 1, 5), 32767);
+  EXPECT_EQ(rgtbdDesc[iTbPlain].rgszExtentName[0][0], nullptr);
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 0, 8), int(int8_t(rgb[8])));  // still cached
+  for (decode_block* pdb : rgpdbDecodePool) EXPECT_NE(pdb, nullptr);
 }
 
 TEST_F(CacheTest, LayoutAndSmallBlocks) {

@@ -4,8 +4,10 @@
 #include <atomic>
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
+#include "support/datacomp_writer.h"
 #include "support/tb_state.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
@@ -64,12 +66,9 @@ TEST(CacheThreads, ConcurrentProbesAgreeWithTheFiles) {
 
 // Whole probes of king and queen or rook against king, from registered files through a
 // cache of eight slots for sixteen chunks, give in every thread the scores that one thread
-// got first.
-TEST(CacheThreads, ConcurrentWholeProbesAgreeWithOneThread) {
-  CTempDir dir;
-  for (int iTb : {4, 5})
-    for (color side = 0; side < 2; side++) ASSERT_TRUE(FWriteTbSide(dir.Path(), iTb, side, TbtPattern));
-  ASSERT_EQ(ITbInit(dir.Path().c_str(), 1024), 3);
+// got first; with compressed files the decode buffers are shared too.
+void ExpectConcurrentProbesAgree(const std::string& dir) {
+  ASSERT_EQ(ITbInit(dir.c_str(), 1024), 3);
   std::vector<unsigned char> rgbCache(8 * cbTbSlot);
   ASSERT_TRUE(FSetTbCache(rgbCache.data(), rgbCache.size()));
 
@@ -105,6 +104,26 @@ TEST(CacheThreads, ConcurrentWholeProbesAgreeWithOneThread) {
   EXPECT_EQ(cWrong, 0);
   FSetTbCache(nullptr, 0);
   VTbRelease();
+}
+
+TEST(CacheThreads, ConcurrentWholeProbesOfPlainFilesAgreeWithOneThread) {
+  CTempDir dir;
+  for (int iTb : {4, 5})
+    for (color side = 0; side < 2; side++) ASSERT_TRUE(FWriteTbSide(dir.Path(), iTb, side, TbtPattern));
+  ExpectConcurrentProbesAgree(dir.Path());
+}
+
+TEST(CacheThreads, ConcurrentWholeProbesOfCompressedFilesAgreeWithOneThread) {
+  CTempDir dir;
+  for (int iTb : {4, 5}) {
+    for (color side = 0; side < 2; side++) {
+      std::vector<unsigned char> rgb(rgtbdDesc[iTb].positions[side]);
+      for (size_t i = 0; i < rgb.size(); i++) rgb[i] = (unsigned char)(i % 97 < 50 ? i % 5 : TbtPattern(i));
+      std::string path = TbExtentPath(dir.Path(), iTb, side, 0) + ".emd";
+      ASSERT_TRUE(WriteDatacompFile(path, rgb));
+    }
+  }
+  ExpectConcurrentProbesAgree(dir.Path());
 }
 
 }  // namespace

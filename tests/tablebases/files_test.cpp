@@ -6,6 +6,8 @@
 #include <fstream>
 #include <new>
 #include <string>
+#include <vector>
+#include "support/datacomp_writer.h"
 #include "support/tb_state.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
@@ -168,6 +170,27 @@ TEST_F(FilesTest, PlainSizeRule) {
   WriteBytes(a.File("krbkbn.0.nbb"), 999);
   WriteBytes(a.File("krbkbn.1.nbb"), 1000);
   EXPECT_FALSE(FOpenTbSide(a.Path().c_str(), iKrbkbn, 1));
+}
+
+// A compressed file must declare the side's values: the position count, or for a split
+// side a full extent or the remainder; 16-bit values take two bytes each.
+TEST_F(FilesTest, CompressedSizeRule) {
+  ITbInit(nullptr, 1024);
+  std::vector<unsigned char> rgb(1000, 3);
+  ASSERT_TRUE(WriteDatacompFile(a.File("kqk.nbw.emd"), rgb));
+  guard.SetPositions(iKqk, 999, 0);
+  EXPECT_FALSE(FOpenTbExtent(a.Path().c_str(), iKqk, 0, 0));
+  guard.SetPositions(iKqk, 1000, 0);
+  EXPECT_TRUE(FOpenTbExtent(a.Path().c_str(), iKqk, 0, 0));
+  EXPECT_NE(rgtbdDesc[iKqk].rgpdiExtent[0][0], nullptr);
+  guard.Set(iKqk, f16Bit, 1000, 500);
+  ASSERT_TRUE(WriteDatacompFile(a.File("kqk.nbb.emd"), rgb));
+  EXPECT_TRUE(FOpenTbExtent(a.Path().c_str(), iKqk, 1, 0));
+  guard.Set(iKrbkbn, fSplit, cbExtent + 300, 0);
+  ASSERT_TRUE(WriteDatacompFile(a.File("krbkbn.1.nbw.emd"), std::vector<unsigned char>(301)));
+  EXPECT_FALSE(FOpenTbExtent(a.Path().c_str(), iKrbkbn, 0, 1));
+  ASSERT_TRUE(WriteDatacompFile(a.File("krbkbn.1.nbw.emd"), std::vector<unsigned char>(300)));
+  EXPECT_TRUE(FOpenTbExtent(a.Path().c_str(), iKrbkbn, 0, 1));
 }
 
 TEST_F(FilesTest, ExtentsOfOneSideMayComeFromDifferentDirectories) {
