@@ -106,6 +106,17 @@ TEST_F(TableFiles, StoredBytesBecomeEngineScores) {
   EXPECT_EQ(ProbeTablebase(noTable, noTable.Board, 0, 0), 30001);
 }
 
+TEST_F(TableFiles, KppkpMatedIn127WhateverTheFileHolds) {
+  const CTbDesc& tbd = rgtbdDesc[36];
+  ASSERT_STREQ(tbd.szName, "kppkp");
+  Write("kppkp.nbw", tbd.positions[0], {{56802428, {7}}});
+  Write("kppkp.nbb", tbd.positions[1], {{56802428, {7}}, {56802429, {7}}});
+  Initialise();
+  EXPECT_EQ(ITbValueToScore(L_TbtProbeTable(36, 1, 56802428)), -128);
+  EXPECT_EQ(ITbValueToScore(L_TbtProbeTable(36, 1, 56802429)), 120);
+  EXPECT_EQ(ITbValueToScore(L_TbtProbeTable(36, 0, 56802428)), 120);
+}
+
 constexpr uint64_t cbExtent = uint64_t(1) << 31;
 
 TEST_F(TableFiles, IndicesBeyond32BitsOfByteTables) {
