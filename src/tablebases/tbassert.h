@@ -3,7 +3,7 @@
 // source "tbindex" and the enclosing function.
 #pragma once
 
-// Defined with the file layer (also declared in tbfiles.h).
+// The standard assertion report, also in builds without assertions: stops the program.
 [[noreturn]] void VTbAssertFail(const char* szExpr, const char* szSource, unsigned line,
                                 const char* szFunction);
 

@@ -4,6 +4,7 @@
 #include "tablebases/tbcache.h"
 #include <sys/types.h>
 #include <cstdio>
+#include "tablebases/tbassert.h"
 #include "tablebases/tbdecode.h"
 #include "tablebases/tbfiles.h"
 

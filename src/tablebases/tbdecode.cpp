@@ -1,12 +1,9 @@
 #include "tablebases/tbdecode.h"
 #include <cstring>
 #include <new>
+#include "tablebases/tbassert.h"
 #include "tablebases/tbbits.h"
 #include "tablebases/tbfiles.h"
-
-// The C library's assertion report, used whatever NDEBUG says.
-extern "C" [[noreturn]] void __assert_fail(const char* assertion, const char* file,
-                                           unsigned line, const char* function) noexcept;
 
 namespace {
 
@@ -21,7 +18,7 @@ uint64_t BlockStart(const decode_info* info, int i) {
 // A decode_info without its magic is a programming error, not a file error.
 void CheckInfo(const decode_info* info, unsigned line, const char* function) {
   if (info->magic != comp_info_magic)
-    __assert_fail("info->magic == ((int) 0x5abc947fL)", "tbdecode", line, function);
+    VTbAssertFail("info->magic == ((int) 0x5abc947fL)", "tbdecode", line, function);
 }
 
 // Reads the block index, the distances and the code from a checked header of cbHeader

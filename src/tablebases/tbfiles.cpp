@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include "tablebases/tbassert.h"
 #include "tablebases/tbcache.h"
 #include "tablebases/tbcounters.h"
 #include "tablebases/tbdecode.h"
@@ -130,13 +131,6 @@ bool FRegisterExtent(CTbDesc& tbd, color side, int extent, const char* szName, d
 }
 
 }  // namespace
-
-extern "C" [[noreturn]] void __assert_fail(const char*, const char*, unsigned, const char*) noexcept;
-
-void VTbAssertFail(const char* szExpr, const char* szSource, unsigned line,
-                   const char* szFunction) {
-  __assert_fail(szExpr, szSource, line, szFunction);
-}
 
 char* mystrcpy_s(char* strDest, size_t sizeInCharacters, const char* szSource) {
   if (strlen(szSource) >= sizeInCharacters)

@@ -29,8 +29,5 @@ void VCloseAllTbFiles();
 // Array allocation that answers null instead of failing; release with VTbFree.
 void* PvTbAlloc(size_t cb);
 void VTbFree(void* pv);
-// The standard assertion report, also in builds without assertions: stops the program.
-[[noreturn]] void VTbAssertFail(const char* szExpr, const char* szSource, unsigned line,
-                                const char* szFunction);
 char* mystrcpy_s(char* strDest, size_t sizeInCharacters, const char* szSource);
 char* mystrcat_s(char* strDest, size_t sizeInCharacters, const char* szSource);
