@@ -15,7 +15,7 @@ namespace {
 constexpr int cBlocks = 64;
 
 std::vector<unsigned char> Data(int kind) {
-  const size_t n = size_t(cBlocks) * 8192;
+  const size_t n = size_t(cBlocks) * cbTbChunk;
   if (kind == 0) return TableLikeBytes(n, 1);
   std::vector<unsigned char> b = RandomBytes(n, 2);
   for (auto& x : b) x = kind == 1 ? (x < 200 ? 0 : x & 7) : x & 63;  // sparse, or 6-bit noise
@@ -32,12 +32,12 @@ void DecodeFile(benchmark::State& state, const std::vector<unsigned char>& data)
     return;
   }
   decode_block* block = comp_alloc_block();
-  std::vector<unsigned char> out(8192);
+  std::vector<unsigned char> out(cbTbChunk);
   block->output = out.data();
   for (auto _ : state) {
     for (int b = 0; b < info->n_blocks; b++) {
       if (comp_read_block(block, info, fp, b) != 0 ||
-          comp_decode_and_check_crc(block, info, 8192, 1) != 0)
+          comp_decode_and_check_crc(block, info, cbTbChunk, 1) != 0)
         state.SkipWithError("decode failed");
     }
     benchmark::DoNotOptimize(out.data());
@@ -89,7 +89,7 @@ void BM_ChunkMiss(benchmark::State& state) {
   CChunkMissSetup setup(state.range(0) != 0);
   INDEX chunk = 0;
   for (auto _ : state) {
-    if (TbtProbeTable(CChunkMissSetup::iTbKqk, 0, chunk, 77) == 32767)
+    if (TbtProbeTable(CChunkMissSetup::iTbKqk, 0, chunk, 77) == tbtNoValue)
       state.SkipWithError("no value");
     chunk ^= 3;
   }

@@ -19,12 +19,12 @@ pthread_mutex_t lockLru = PTHREAD_MUTEX_INITIALIZER;
 
 namespace {
 
-constexpr int cChunksPerExtent = 1 << 18;  // 2^31 bytes
+constexpr INDEX cChunksPerExtent = cbTbExtent / cbTbChunk;
 
 enum EFill { fillOk, fillNoBuffer, fillReadError };
 
 int TbtReadByte(const CTbCacheSlot* ptbc, unsigned offset) {
-  return offset < ptbc->cbValid ? int(static_cast<signed char>(ptbc->pbData[offset])) : 32767;
+  return offset < ptbc->cbValid ? int(static_cast<signed char>(ptbc->pbData[offset])) : tbtNoValue;
 }
 
 // Under lockLru.
@@ -236,7 +236,7 @@ int TbtProbeTable(int iTb, color side, INDEX chunk, unsigned offset) {
   ptbc->ptbcNext = ptbcFree;
   ptbcFree = ptbc;
   pthread_mutex_unlock(&lockLru);
-  return 32767;
+  return tbtNoValue;
 }
 
 void VInitTbCache() {

@@ -33,7 +33,7 @@ extern CTbCacheSlot* ptbcTail;  // least recently used
 extern CTbCacheSlot* ptbcFree;
 extern pthread_mutex_t lockLru;
 
-// The byte at offset (0..8191) of the chunk of one table side, sign-extended; 32767 when
+// The byte at offset (0..8191) of the chunk of one table side, sign-extended; tbtNoValue when
 // the chunk cannot be had. The caller makes sure the cache has slots, the side has its
 // buckets and side is 0 for a symmetric table.
 int TbtProbeTable(int iTb, color side, INDEX chunk, unsigned offset);

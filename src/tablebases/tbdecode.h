@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include "tablebases/tbtypes.h"
 
 // Error codes: an identifying number times 256 plus a kind in the low byte
 // (2 file error, 4 out of memory, 6 bad data, 7 bad argument).
@@ -30,7 +31,7 @@ constexpr int comp_err_no_memory = 1004 * 256 + 4;      // allocation failed
 constexpr int comp_err_copy_range = 1005 * 256 + 6;     // copy reaches outside the block
 constexpr int comp_err_bits_overrun = 1006 * 256 + 6;   // code read past the stored bytes
 
-constexpr int comp_block_size = 8192;
+constexpr int comp_block_size = cbTbChunk;
 constexpr int comp_log2_block = 13;
 constexpr int comp_distances = 24;
 constexpr int comp_symbols = 1024;       // 256 literals, 24 distances x 32 length codes

@@ -10,7 +10,9 @@ struct CTbCacheBucket;  // chunk-cache bucket
 
 constexpr int fSymmetric = 1;  // one set of files (white to move) serves both sides
 constexpr int f16Bit = 2;      // values are 16-bit words
-constexpr int fSplit = 4;      // each side is stored as extents of 2^31 bytes
+constexpr int fSplit = 4;      // each side is stored as extents of cbTbExtent bytes
+
+constexpr INDEX cbTbExtent = INDEX(1) << 31;
 
 struct CTbDesc {
   // Static fields.
@@ -29,9 +31,9 @@ struct CTbDesc {
 
 extern CTbDesc rgtbdDesc[cTb + 1];
 
-// Number of extent files of one side: one, or for a split table one per 2^31 bytes of data.
+// Number of extent files of one side: one, or for a split table one per cbTbExtent bytes.
 inline int CTbExtents(const CTbDesc& tbd, color side) {
   if (!(tbd.flags & fSplit)) return 1;
   uint64_t cb = tbd.positions[side] * ((tbd.flags & f16Bit) ? 2u : 1u);
-  return int(cb >> 31) + 1;
+  return int(cb / cbTbExtent) + 1;
 }

@@ -26,7 +26,6 @@ pthread_mutex_t lockInit = PTHREAD_MUTEX_INITIALIZER;
 constexpr int cbPathCopy = 512;
 constexpr int cbName = 1024;
 constexpr int cbMinCache = 1 << 20;
-constexpr INDEX cbExtent = INDEX(1) << 31;
 
 // The locks re-created at every full initialisation and destroyed at the last release.
 void VForEachRuntimeLock(int (*pfn)(pthread_mutex_t*)) {
@@ -56,9 +55,9 @@ off_t CbFile(FILE* fp) {
 // are taken as they are; a split table's extent is either full or the remainder.
 bool FPlainSizeFits(const CTbDesc& tbd, color side, INDEX cb) {
   INDEX cPositions = tbd.positions[side];
-  if ((tbd.flags & f16Bit) || cPositions >= cbExtent || cPositions == 0) return true;
+  if ((tbd.flags & f16Bit) || cPositions >= cbTbExtent || cPositions == 0) return true;
   if (cb == cPositions) return true;
-  return (tbd.flags & fSplit) && (cb == cbExtent || cb == cPositions % cbExtent);
+  return (tbd.flags & fSplit) && (cb == cbTbExtent || cb == cPositions % cbTbExtent);
 }
 
 // The same rule for the data a compressed file declares, counted in values.
@@ -66,7 +65,7 @@ bool FCompressedSizeFits(const CTbDesc& tbd, color side, uint64_t cbDecoded) {
   INDEX cPositions = tbd.positions[side];
   if (cPositions == 0) return true;
   INDEX cbValue = (tbd.flags & f16Bit) ? 2 : 1;
-  INDEX cValues = cbDecoded / cbValue, cPerExtent = cbExtent / cbValue;
+  INDEX cValues = cbDecoded / cbValue, cPerExtent = cbTbExtent / cbValue;
   if (cValues == cPositions) return true;
   return (tbd.flags & fSplit) && (cValues == cPerExtent || cValues == cPositions % cPerExtent);
 }

@@ -58,12 +58,12 @@ int ProbeTablebase(const SearchContext& context, const PieceCode* board, int sid
   int rgCounters[cCounters] = {};
   square rgsqWhite[24] = {};
   square rgsqBlack[24] = {};
-  int score = 30001;
+  int score = NoTablebaseValue;
   if (!FFillSide(context.PieceList[0], board, rgCounters, rgsqWhite) ||
       !FFillSide(context.PieceList[1], board, rgCounters + 5, rgsqBlack))
     return score;
   square sqEnP = enPassant >= 1 && enPassant <= 64 ? enPassant - 1 : 0;
-  if (!FTbProbe(rgCounters, rgsqWhite, rgsqBlack, side, sqEnP, &score)) return 30001;
+  if (!FTbProbe(rgCounters, rgsqWhite, rgsqBlack, side, sqEnP, &score)) return NoTablebaseValue;
   return TablebaseScore(score);
 }
 

@@ -5,7 +5,6 @@
 
 // Score codes: 0 draw; 32767 no value (broken position or read failure); 1..32766 the side
 // to move mates in 32767 - code moves; -32766..-1 it is mated in code + 32766 moves.
-constexpr int tbtNoValue = 32767;
 
 // Counters as in the counter tree; psqW and psqB hold the king in slot 0 and the men of type
 // t in slots 4t..4t+3; sqEnP is the en-passant square or 0. On success writes the move score

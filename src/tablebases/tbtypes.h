@@ -22,6 +22,8 @@ constexpr int cTb = 440;               // tables 1..440; record 0 is a dummy
 constexpr int cTbMaxExtents = 18;      // files per table side
 constexpr int cbTbChunk = 8192;        // bytes per cache chunk and per compressed block
 
+constexpr int tbtNoValue = 32767;      // score code of a position with no value (see tbprobe.h)
+
 // An index calculator: white's and black's square arrays (24 entries each: slot 0 the
 // king, slots 4t..4t+3 the men of type t), the en-passant square or XX, the invert flag.
 typedef INDEX (*PfnCalcIndex)(const square* psqW, const square* psqB, square sqEnP, int fInvert);
