@@ -22,15 +22,12 @@ using CFrame = CNormalised<true>;
 
 // White to move: the frame of the white king, F = K and O = k.
 CFrame FrameW(const square* psqW, const square* psqB, int fInvert) {
-  return Normalise<true>(psqW[0], psqB[0], IPawnMask(psqW[0], fInvert));
+  return Normalise<true>(psqW[0], psqB[0], fInvert);
 }
 // Black to move: the frame of the black king, F = k and O = K; flipped top to bottom for
 // the numbering of black's men in the ordinary range.
 CFrame FrameB(const square* psqW, const square* psqB, int fInvert) {
-  return Normalise<true>(psqB[0], psqW[0], IPawnMask(psqB[0], fInvert));
-}
-CFrame Flipped(const CFrame& f, const square* psqW, const square* psqB) {
-  return Normalise<true>(psqB[0], psqW[0], f.mask ^ 56);
+  return Normalise<true>(psqB[0], psqW[0], fInvert);
 }
 
 // Pawns of the side not to move: their places among the 48 pawn squares, counted against
@@ -70,7 +67,7 @@ template <> struct CPawnsBoth<T22<1, 1>> {
     return T1(1) * cLow + f.kp * cEnPassant11 + IndEnPassant11W(wp, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f);
     square wp = f.Map(psqW[4]), bp = f.Map(psqB[4]);
     if (sqEnP == XX) return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLow + IPawnCount(wp, bp);
     return T1(1) * cLow + f.kp * cEnPassant11 + IndEnPassant11B(wp, bp, f.Map(sqEnP));
@@ -87,7 +84,7 @@ template <> struct CPawnsBoth<T32<1, 1, 1>> {
     return T2(1, 1) * cLowW + f.kp * cEnPassant21 + IndEnPassant21W(wp1, wp2, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f);
     square wp1 = f.Map(psqW[4]), wp2 = f.Map(psqW[5]), bp = f.Map(psqB[4]);
     if (sqEnP == XX) return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLowB + IPawnPair(wp1, wp2, bp);
     VOrderSquares(wp1, wp2);
@@ -106,7 +103,7 @@ template <int X> struct CPawnsBoth<T32<X, 1, 1>> {
            IndEnPassant11W(wp, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f);
     square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wp = f.Map(psqW[4]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)
       return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLowB + IPlainCount(wX, K, k, wp, bp) * 47 +
@@ -145,7 +142,7 @@ template <int X> struct CPawnsBoth<T33<X, 1, 1, 1>> {
            IndEnPassant12W(wp, bp1, bp2, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f);
     square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wp = f.Map(psqW[4]),
            bp1 = f.Map(psqB[4]), bp2 = f.Map(psqB[5]);
     if (sqEnP == XX)
@@ -178,7 +175,7 @@ template <int X, int Y> struct CPawnsBoth<T33<X, 1, Y, 1>> {
     if constexpr (X == Y) {
       return IndSymmetricB<CPawnsBoth>(psqW, psqB, sqEnP, fInvert);
     } else {
-      CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+      CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f);
       square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wp = f.Map(psqW[4]),
              bY = f.Map(psqB[4 * Y]), bp = f.Map(psqB[4]);
       if (sqEnP == XX)
@@ -205,7 +202,7 @@ template <> struct CPawnsBoth<T42<1, 1, 1, 1>> {
            IndEnPassant31W(wp1, wp2, wp3, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f);
     square wp1 = f.Map(psqW[4]), wp2 = f.Map(psqW[5]), wp3 = f.Map(psqW[6]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)
       return IKeyMen<1>(ff, ff.Map(psqB[4])) * cLowB + IPawnTriple(wp1, wp2, wp3, bp);
@@ -226,7 +223,7 @@ template <int X> struct CPawnsBoth<T42<X, 1, 1, 1>> {
            IndEnPassant21W(wp1, wp2, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f);
     square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wp1 = f.Map(psqW[4]),
            wp2 = f.Map(psqW[5]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)
@@ -255,7 +252,7 @@ template <int X, int Y> struct CPawnsBoth<T42<X, Y, 1, 1>> {
            IndEnPassant11W(wp, bp, f.Map(sqEnP));
   }
   static INDEX IndB(const square* psqW, const square* psqB, square sqEnP, int fInvert) {
-    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f, psqW, psqB);
+    CFrame f = FrameB(psqW, psqB, fInvert), ff = Flipped(f);
     square K = f.sqO, k = f.sqF, wX = f.Map(psqW[4 * X]), wY = f.Map(psqW[iwY]),
            wp = f.Map(psqW[4]), bp = f.Map(psqB[4]);
     if (sqEnP == XX)

@@ -4,15 +4,8 @@
 
 template <int piw1>
 INDEX T21<piw1>::IndCalcW(const square* psqW, const square* psqB, square, int fInvert) {
-  if constexpr (piw1 == x_piecePawn) {
-    int m = IPawnMask(psqW[0], fInvert);
-    CPawnKings k = KingsPawns(psqW[0], psqB[0], m);
-    return INumberMan(1, k.sqF, k.sqO, psqW[4] ^ m) + rgpiOneManOffsetPawns[1][k.kp];
-  } else {
-    CPawnlessKings k = KingsPawnless(psqW[0], psqB[0]);
-    return INumberMan(piw1, k.sqF, k.sqO, k.fr.Map(psqW[4 * piw1])) +
-           rgpiOneManOffsetNoPawns[piw1][k.kp];
-  }
+  const auto n = Normalise<piw1 == x_piecePawn>(psqW[0], psqB[0], fInvert);
+  return IKeyMen<piw1>(n, n.Map(psqW[4 * piw1]));
 }
 
 template <int piw1>
@@ -20,12 +13,11 @@ INDEX T21<piw1>::IndCalcB(const square* psqW, const square* psqB, square, int fI
   if constexpr (piw1 == x_piecePawn) {
     // The white pawn belongs to the side not to move: numbered as type 0 against its own
     // king, in the frame turned so that it moves up.
-    int m = IPawnMask(psqB[0], fInvert) ^ 56;
-    CPawnKings k = KingsPawns(psqB[0], psqW[0], m);
-    return INumberMan(0, k.sqF, k.sqO, psqW[4] ^ m) + rgpiOneManOffsetPawns[0][k.kp];
+    const auto n = Flipped(Normalise<true>(psqB[0], psqW[0], fInvert));
+    return IKeyMen<x_pieceNone>(n, n.Map(psqW[4]));
   } else {
-    CPawnlessKings k = KingsPawnless(psqB[0], psqW[0]);
-    return k.kp * 62 + IPlainCount(k.fr.Map(psqW[4 * piw1]), k.sqF, k.sqO);
+    const auto n = Normalise<false>(psqB[0], psqW[0], fInvert);
+    return n.kp * 62 + IPlainCount(n.Map(psqW[4 * piw1]), n.sqF, n.sqO);
   }
 }
 

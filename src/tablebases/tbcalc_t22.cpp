@@ -2,39 +2,33 @@
 #include "tablebases/tbcalc.h"
 #include "tablebases/tbframework.h"
 
+// White to move: the white man numbered against the black king, then the black man, a piece
+// counted plainly beside the other three.
 template <int piw1, int pib1>
 INDEX T22<piw1, pib1>::IndCalcW(const square* psqW, const square* psqB, square, int fInvert) {
-  square sqW = psqW[4 * piw1], sqB = psqB[4 * pib1];
-  if constexpr (pib1 == x_piecePawn) {
-    // The black pawn takes one of its 48 squares, whatever the other men.
-    int m = IPawnMask(psqW[0], fInvert);
-    CPawnKings k = KingsPawns(psqW[0], psqB[0], m);
-    INDEX iW = INumberMan(piw1, k.sqF, k.sqO, sqW ^ m) + rgpiOneManOffsetPawns[piw1][k.kp];
-    return iW * 48 + ((sqB ^ m) - 8);
-  } else {
-    CPawnlessKings k = KingsPawnless(psqW[0], psqB[0]);
-    square sqWN = k.fr.Map(sqW);
-    INDEX iW = INumberMan(piw1, k.sqF, k.sqO, sqWN) + rgpiOneManOffsetNoPawns[piw1][k.kp];
-    return iW * 61 + IPlainCount(k.fr.Map(sqB), k.sqF, k.sqO, sqWN);
-  }
+  const auto n = Normalise<pib1 == x_piecePawn>(psqW[0], psqB[0], fInvert);
+  const square sqW = n.Map(psqW[4 * piw1]), sqB = n.Map(psqB[4 * pib1]);
+  const INDEX iW = IKeyMen<piw1>(n, sqW);
+  // A black pawn takes one of its 48 squares, whatever the other men.
+  if constexpr (pib1 == x_piecePawn) return iW * 48 + (sqB - 8);
+  else return iW * 61 + IPlainCount(sqB, n.sqF, n.sqO, sqW);
 }
 
+// Black to move: the black man numbered against the white king, then the white man counted
+// plainly beside the other three. A black pawn is numbered in the frame turned so that it
+// moves up; the white man is counted in the unturned frame.
 template <int piw1, int pib1>
 INDEX T22<piw1, pib1>::IndCalcB(const square* psqW, const square* psqB, square, int fInvert) {
-  square sqW = psqW[4 * piw1], sqB = psqB[4 * pib1];
+  const auto n = Normalise<pib1 == x_piecePawn>(psqB[0], psqW[0], fInvert);
+  const square sqW = n.Map(psqW[4 * piw1]), sqB = n.Map(psqB[4 * pib1]);
+  INDEX iB;
   if constexpr (pib1 == x_piecePawn) {
-    // The pawn is numbered in the frame turned so that it moves up; the white man is
-    // counted plainly in the unturned frame.
-    int m = IPawnMask(psqB[0], fInvert), mUp = m ^ 56;
-    CPawnKings k = KingsPawns(psqB[0], psqW[0], mUp);
-    INDEX iB = INumberMan(1, k.sqF, k.sqO, sqB ^ mUp) + rgpiOneManOffsetPawns[1][k.kp];
-    return iB * 61 + IPlainCount(sqW ^ m, psqB[0] ^ m, psqW[0] ^ m, sqB ^ m);
+    const auto nUp = Flipped(n);
+    iB = IKeyMen<x_piecePawn>(nUp, nUp.Map(psqB[4]));
   } else {
-    CPawnlessKings k = KingsPawnless(psqB[0], psqW[0]);
-    square sqBN = k.fr.Map(sqB);
-    INDEX iB = INumberMan(pib1, k.sqF, k.sqO, sqBN) + rgpiOneManOffsetNoPawns[pib1][k.kp];
-    return iB * 61 + IPlainCount(k.fr.Map(sqW), k.sqF, k.sqO, sqBN);
+    iB = IKeyMen<pib1>(n, sqB);
   }
+  return iB * 61 + IPlainCount(sqW, n.sqF, n.sqO, sqB);
 }
 
 template struct T22<2,1>;  // 7 knkp

@@ -7,7 +7,7 @@ template <int piw1, int piw2>
 INDEX T31<piw1, piw2>::IndCalcW(const square* psqW, const square* psqB, square, int fInvert) {
   constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
   constexpr bool fPawns = piw2 == x_piecePawn;
-  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fInvert);
   return IKeyMen<piw1, piw2>(n, n.Map(psqW[i1]), n.Map(psqW[i2]));
 }
 
@@ -17,14 +17,13 @@ template <int piw1, int piw2>
 INDEX T31<piw1, piw2>::IndCalcB(const square* psqW, const square* psqB, square, int fInvert) {
   constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
   constexpr bool fPawns = piw2 == x_piecePawn, fLike = piw1 == piw2;
-  const square sqWK = psqW[0], sqBK = psqB[0];
-  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqB[0], psqW[0], fInvert);
   const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
   if constexpr (!fPawns) {
     // The minor man is counted beside the kings and the major one.
     return n.kp * CPlainTwo<fLike, 2> + IPlainTwo<fLike>(sq1, sq2, n.sqF, n.sqO);
   } else {
-    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    const auto nPawn = Flipped(n);
     if constexpr (fLike) {
       return IKeyMen<0, 0>(nPawn, nPawn.Map(psqW[i1]), nPawn.Map(psqW[i2]));
     } else {

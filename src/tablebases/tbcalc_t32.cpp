@@ -10,7 +10,7 @@ INDEX T32<piw1, piw2, pib1>::IndCalcW(const square* psqW, const square* psqB, sq
                                       int fInvert) {
   constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
   constexpr bool fPawns = piw2 == x_piecePawn || pib1 == x_piecePawn;
-  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fInvert);
   const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
   const square sqM = n.Map(psqB[4 * pib1]);
   const INDEX iPair = IKeyMen<piw1, piw2>(n, sq1, sq2);
@@ -25,8 +25,7 @@ INDEX T32<piw1, piw2, pib1>::IndCalcB(const square* psqW, const square* psqB, sq
                                       int fInvert) {
   constexpr int i1 = iManSlot<0, piw1, piw2>, i2 = iManSlot<1, piw1, piw2>;
   constexpr bool fPawns = piw2 == x_piecePawn || pib1 == x_piecePawn;
-  const square sqWK = psqW[0], sqBK = psqB[0];
-  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqB[0], psqW[0], fInvert);
   const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
   const square sqM = n.Map(psqB[4 * pib1]);
   if constexpr (piw1 == x_piecePawn) {
@@ -42,7 +41,7 @@ INDEX T32<piw1, piw2, pib1>::IndCalcB(const square* psqW, const square* psqB, sq
     constexpr bool fLike = piw1 == piw2;
     INDEX iKey;
     if constexpr (pib1 == x_piecePawn) {
-      const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+      const auto nPawn = Flipped(n);
       iKey = IKeyMen<x_piecePawn>(nPawn, nPawn.Map(psqB[4 * pib1]));
     } else {
       iKey = IKeyMen<pib1>(n, sqM);

@@ -34,7 +34,7 @@ template <int piw1, int piw2, int pib1, int pib2>
 INDEX T33<piw1, piw2, pib1, pib2>::IndCalcW(const square* psqW, const square* psqB, square,
                                             int fInvert) {
   constexpr bool fPawns = piw2 == x_piecePawn || pib2 == x_piecePawn;
-  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fInvert);
   const square sqW1 = n.Map(psqW[iManSlot<0, piw1, piw2>]);
   const square sqW2 = n.Map(psqW[iManSlot<1, piw1, piw2>]);
   const square sqB1 = n.Map(psqB[iManSlot<0, pib1, pib2>]);
@@ -49,15 +49,14 @@ template <int piw1, int piw2, int pib1, int pib2>
 INDEX T33<piw1, piw2, pib1, pib2>::IndCalcB(const square* psqW, const square* psqB, square,
                                             int fInvert) {
   constexpr bool fPawns = piw2 == x_piecePawn || pib2 == x_piecePawn;
-  const square sqWK = psqW[0], sqBK = psqB[0];
-  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqB[0], psqW[0], fInvert);
   const square sqW1 = n.Map(psqW[iManSlot<0, piw1, piw2>]);
   const square sqW2 = n.Map(psqW[iManSlot<1, piw1, piw2>]);
   const square sqB1 = n.Map(psqB[iManSlot<0, pib1, pib2>]);
   const square sqB2 = n.Map(psqB[iManSlot<1, pib1, pib2>]);
   INDEX iKey;
   if constexpr (pib2 == x_piecePawn) {
-    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    const auto nPawn = Flipped(n);
     iKey = IKeyMen<pib1, pib2>(nPawn, sqB1 ^ 56, sqB2 ^ 56);
   } else {
     iKey = IKeyMen<pib1, pib2>(n, sqB1, sqB2);

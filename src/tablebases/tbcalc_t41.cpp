@@ -9,7 +9,7 @@ INDEX T41<piw1, piw2, piw3>::IndCalcW(const square* psqW, const square* psqB, sq
   constexpr int i1 = iManSlot<0, piw1, piw2, piw3>, i2 = iManSlot<1, piw1, piw2, piw3>,
                 i3 = iManSlot<2, piw1, piw2, piw3>;
   constexpr bool fPawns = piw3 == x_piecePawn;
-  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fInvert);
   return IKeyMen<piw1, piw2, piw3>(n, n.Map(psqW[i1]), n.Map(psqW[i2]), n.Map(psqW[i3]));
 }
 
@@ -21,8 +21,7 @@ INDEX T41<piw1, piw2, piw3>::IndCalcB(const square* psqW, const square* psqB, sq
   constexpr int i1 = iManSlot<0, piw1, piw2, piw3>, i2 = iManSlot<1, piw1, piw2, piw3>,
                 i3 = iManSlot<2, piw1, piw2, piw3>;
   constexpr bool fPawns = piw3 == x_piecePawn;
-  const square sqWK = psqW[0], sqBK = psqB[0];
-  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqB[0], psqW[0], fInvert);
   const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]), sq3 = n.Map(psqW[i3]);
   const square sqF = n.sqF, sqO = n.sqO;
   if constexpr (!fPawns) {
@@ -40,7 +39,7 @@ INDEX T41<piw1, piw2, piw3>::IndCalcB(const square* psqW, const square* psqB, sq
              IPlainTwo<fLike>(sq2, sq3, sqF, sqO, sq1);
     }
   } else {
-    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    const auto nPawn = Flipped(n);
     if constexpr (piw1 == x_piecePawn) {
       return IKeyMen<0, 0, 0>(nPawn, nPawn.Map(psqW[i1]), nPawn.Map(psqW[i2]),
                               nPawn.Map(psqW[i3]));

@@ -53,7 +53,7 @@ template <int piw1, int piw2, int piw3, int pib1>
 INDEX T42<piw1, piw2, piw3, pib1>::IndCalcW(const square* psqW, const square* psqB, square,
                                             int fInvert) {
   constexpr bool fPawns = piw3 == x_piecePawn || pib1 == x_piecePawn;
-  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fPawns ? IPawnMask(psqW[0], fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqW[0], psqB[0], fInvert);
   const square sq1 = n.Map(psqW[iManSlot<0, piw1, piw2, piw3>]);
   const square sq2 = n.Map(psqW[iManSlot<1, piw1, piw2, piw3>]);
   const square sq3 = n.Map(psqW[iManSlot<2, piw1, piw2, piw3>]);
@@ -69,14 +69,13 @@ template <int piw1, int piw2, int piw3, int pib1>
 INDEX T42<piw1, piw2, piw3, pib1>::IndCalcB(const square* psqW, const square* psqB, square,
                                             int fInvert) {
   constexpr bool fPawns = piw3 == x_piecePawn || pib1 == x_piecePawn;
-  const square sqWK = psqW[0], sqBK = psqB[0];
-  const auto n = Normalise<fPawns>(sqBK, sqWK, fPawns ? IPawnMask(sqBK, fInvert) : 0);
+  const auto n = Normalise<fPawns>(psqB[0], psqW[0], fInvert);
   const square sq1 = n.Map(psqW[iManSlot<0, piw1, piw2, piw3>]);
   const square sq2 = n.Map(psqW[iManSlot<1, piw1, piw2, piw3>]);
   const square sq3 = n.Map(psqW[iManSlot<2, piw1, piw2, piw3>]);
   const square sqM = n.Map(psqB[4 * pib1]);
   if constexpr (pib1 == x_piecePawn) {
-    const auto nPawn = Normalise<true>(sqBK, sqWK, n.mask ^ 56);
+    const auto nPawn = Flipped(n);
     const INDEX k = IKeyMen<x_piecePawn>(nPawn, sqM ^ 56);
     return IAddWhitePieces<piw1, piw2, piw3, true>(k, n.sqF, n.sqO, sqM, sq1, sq2, sq3);
   } else if constexpr (piw3 == x_piecePawn) {

@@ -166,34 +166,10 @@ inline CPawnlessFrame FramePawnless(square sqMoverKing, square sqOtherKing) {
 // first pair, so that no calculator reads beyond its tables.
 inline INDEX IKingPair(int16_t kp) { return kp == iNoKingPair ? 0 : INDEX(kp); }
 
-// The kings of a table without pawns after normalisation, with their pair number.
-struct CPawnlessKings {
-  CPawnlessFrame fr;
-  square sqF, sqO;
-  INDEX kp;
-};
-
-inline CPawnlessKings KingsPawnless(square sqMoverKing, square sqOtherKing) {
-  CPawnlessFrame fr = FramePawnless(sqMoverKing, sqOtherKing);
-  square sqF = fr.Map(sqMoverKing), sqO = fr.Map(sqOtherKing);
-  return {fr, sqF, sqO, IKingPair(rgiKingPairNoPawns[sqF * 64 + sqO])};
-}
-
 // Normalisation mask of a table with pawns: the mover's king to files a-d, and the board
 // mirrored top to bottom when the colours were exchanged.
 inline int IPawnMask(square sqMoverKing, int fInvert) {
   return rgsqColourFlipMask[fInvert] ^ rgsqFileMirrorMask[sqMoverKing];
-}
-
-// The kings of a table with pawns in the frame of mask m, with their pair number.
-struct CPawnKings {
-  square sqF, sqO;
-  INDEX kp;
-};
-
-inline CPawnKings KingsPawns(square sqMoverKing, square sqOtherKing, int m) {
-  square sqF = sqMoverKing ^ m, sqO = sqOtherKing ^ m;
-  return {sqF, sqO, IKingPair(rgiKingPairPawns[sqF * 64 + sqO])};
 }
 
 // ---------------------------------------------------------------------------------------
@@ -241,16 +217,28 @@ struct CNormalised {
   INDEX C(int x) const { return CManPlacements(x, sqF, sqO); }
 };
 
-// With pawns in the frame of the given mask, without pawns in the mover's king's frame.
+// With pawns: the kings F and O already in the frame of the mask.
+inline CNormalised<true> NormaliseMask(square sqF, square sqO, int mask) {
+  return {mask, false, sqF, sqO, IKingPair(rgiKingPairPawns[sqF * 64 + sqO])};
+}
+
+// The position as the numbering of the side whose king is sqMoverKing sees it: with pawns in
+// the frame of IPawnMask, without pawns in the frame of FramePawnless.
 template <bool fPawns>
-inline CNormalised<fPawns> Normalise(square sqMoverKing, square sqOtherKing, int mask = 0) {
+inline CNormalised<fPawns> Normalise(square sqMoverKing, square sqOtherKing, int fInvert) {
   if constexpr (fPawns) {
-    CPawnKings k = KingsPawns(sqMoverKing, sqOtherKing, mask);
-    return {mask, false, k.sqF, k.sqO, k.kp};
+    int m = IPawnMask(sqMoverKing, fInvert);
+    return NormaliseMask(sqMoverKing ^ m, sqOtherKing ^ m, m);
   } else {
-    CPawnlessKings k = KingsPawnless(sqMoverKing, sqOtherKing);
-    return {k.fr.mask, k.fr.fReflect, k.sqF, k.sqO, k.kp};
+    CPawnlessFrame fr = FramePawnless(sqMoverKing, sqOtherKing);
+    square sqF = fr.Map(sqMoverKing), sqO = fr.Map(sqOtherKing);
+    return {fr.mask, fr.fReflect, sqF, sqO, IKingPair(rgiKingPairNoPawns[sqF * 64 + sqO])};
   }
+}
+
+// The same frame mirrored top to bottom, in which black's pawns move up.
+inline CNormalised<true> Flipped(const CNormalised<true>& n) {
+  return NormaliseMask(n.sqF ^ 56, n.sqO ^ 56, n.mask ^ 56);
 }
 
 // Like men numbered against the kings as an unordered set: N(lo) + C2(N(hi)) (+ C3(N(top))).
