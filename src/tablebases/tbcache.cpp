@@ -3,6 +3,7 @@
 // outside the bucket and LRU locks.
 #include "tablebases/tbcache.h"
 #include <sys/types.h>
+#include <atomic>
 #include <cstdio>
 #include "tablebases/tbassert.h"
 #include "tablebases/tbdecode.h"
@@ -228,8 +229,9 @@ int TbtProbeTable(int iTb, color side, INDEX chunk, unsigned offset) {
   // the file.
   if (fill == fillReadError && extent < INDEX(cTbMaxExtents)) {
     pthread_mutex_lock(&tbd.rglockSide[side]);
-    VTbFree(tbd.rgszExtentName[side][extent]);
-    tbd.rgszExtentName[side][extent] = nullptr;
+    // FTbPresent reads the name without the lock.
+    std::atomic_ref<char*> szName(tbd.rgszExtentName[side][extent]);
+    VTbFree(szName.exchange(nullptr, std::memory_order_relaxed));
     pthread_mutex_unlock(&tbd.rglockSide[side]);
   }
   pthread_mutex_lock(&lockLru);

@@ -1,4 +1,5 @@
 #include "tablebases/tbcounters.h"
+#include <atomic>
 #include <cassert>
 #include <new>
 #include "tablebases/tbcache.h"
@@ -160,11 +161,13 @@ bool FFreeAllTbMemory() {
 
 bool FTbPresent(int iTb, color side) {
   if (iTb < 1 || iTb > cTb || side < 0 || side > 1) return false;
-  const CTbDesc& tbd = rgtbdDesc[iTb];
+  CTbDesc& tbd = rgtbdDesc[iTb];
   color sideNames = (tbd.flags & fSymmetric) ? 0 : side;
   int cExtents = CTbExtents(tbd, side);
   for (int e = 0; e < cExtents && e < cTbMaxExtents; e++) {
-    if (tbd.rgszExtentName[sideNames][e] != nullptr) return true;
+    // No lock: a probe that fails to read the extent may drop the name meanwhile.
+    std::atomic_ref<char*> szName(tbd.rgszExtentName[sideNames][e]);
+    if (szName.load(std::memory_order_relaxed) != nullptr) return true;
   }
   return false;
 }
