@@ -37,14 +37,6 @@ void VForEachRuntimeLock(int (*pfn)(pthread_mutex_t*)) {
 
 int InitLock(pthread_mutex_t* plock) { return pthread_mutex_init(plock, nullptr); }
 
-int CPiecesOfTable(int iTb) {
-  if (iTb > 145) return 6;
-  if (iTb >= 36) return 5;
-  if (iTb >= 6) return 4;
-  if (iTb >= 1) return 3;
-  return 0;
-}
-
 // Size of an open file, or -1 when it cannot be sized.
 off_t CbFile(FILE* fp) {
   if (fseeko(fp, 0, SEEK_END) != 0) return -1;
@@ -221,7 +213,7 @@ int IInitTablebases(const char* szPaths) {
       if (pdb) cbDecodeAllocated += unsigned(comp_block_alloc_size());
     }
   }
-  return CPiecesOfTable(iTbHighest);
+  return iTbHighest ? int(strlen(rgtbdDesc[iTbHighest].szName)) : 0;  // men of the table
 }
 
 bool FOpenTbSide(const char* szDir, int iTb, color side) {

@@ -1,3 +1,4 @@
+#include <array>
 #include <cstdio>
 #include "position/search_context.h"
 #include "tablebases/tablebases.h"
@@ -39,14 +40,20 @@ int TablebaseScore(int moves) {
 // five counters; false for a list that no table can cover.
 static bool FFillSide(const Square* pList, const PieceCode* board, int* piCounters,
                       square* psq) {
-  static constexpr int rgType[8] = {0, 6, 1, 2, 0, 3, 4, 5};
+  // Tablebase piece type of each engine piece type; 0 (refused) for the king and no piece.
+  static constexpr auto rgType = [] {
+    std::array<int, 8> a{};
+    a[Pawn] = x_piecePawn, a[Knight] = x_pieceKnight, a[Bishop] = x_pieceBishop;
+    a[Rook] = x_pieceRook, a[Queen] = x_pieceQueen;
+    return a;
+  }();
   if (pList[0] < 1 || pList[0] > 64) return false;
   psq[0] = pList[0] - 1;
   for (int i = 1; i < PieceListSize && pList[i] != NoSquare; i++) {
     Square sq = pList[i];
     if (sq == CapturedSquare) continue;
     if (sq > 64) return false;
-    int t = rgType[board[sq] & 7];
+    int t = rgType[TypeOf(board[sq])];
     if (t < x_piecePawn || t > x_pieceQueen || piCounters[t - 1] == 4) return false;
     psq[4 * t + piCounters[t - 1]] = sq - 1;
     piCounters[t - 1]++;
