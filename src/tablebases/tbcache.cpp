@@ -7,6 +7,7 @@
 #include <cstdio>
 #include "tablebases/tbassert.h"
 #include "tablebases/tbdecode.h"
+#include "tablebases/tbdesc.h"
 #include "tablebases/tbfiles.h"
 
 static_assert(sizeof(off_t) == 8, "table files need 64-bit file positions");

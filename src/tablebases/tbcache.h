@@ -2,7 +2,7 @@
 #pragma once
 #include <pthread.h>
 #include <cstddef>
-#include "tablebases/tbdesc.h"
+#include "tablebases/tbtypes.h"
 
 // One cache slot. The headers lie together at the start of the cache block, the data areas
 // after them in the same order.

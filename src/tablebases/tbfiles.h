@@ -2,7 +2,7 @@
 #pragma once
 #include <pthread.h>
 #include <cstddef>
-#include "tablebases/tbdesc.h"
+#include "tablebases/tbtypes.h"
 
 struct decode_block;
 
