@@ -13,7 +13,7 @@ void InitTablebases();
 void ReleaseTablebases();
 // Distance-to-mate score of the position in the context's piece lists, with the pieces
 // looked up on board, for side to move (0 white, 1 black) and en-passant target square
-// (0 for none). 30001 when no table covers the position.
+// (0 for none). NoTablebaseValue when no table covers the position.
 int ProbeTablebase(const SearchContext& context, const PieceCode* board, int side, int enPassant);
 // Engine score of a tablebase move score (s > 0 mate in s, 0 draw, s < 0 mated in -s - 1):
 // 30000 - 2s, 0, 2m - 30000, kept at least 100 away from 0 for impossible distances.

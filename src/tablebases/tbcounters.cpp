@@ -1,3 +1,4 @@
+// The piece-counter tree, the release of all run-time memory, and the small accessors.
 #include "tablebases/tbcounters.h"
 #include <atomic>
 #include <cassert>

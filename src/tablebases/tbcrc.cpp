@@ -1,3 +1,4 @@
+// The CRC-32 that checks DATACOMP headers.
 #include "tablebases/tbdecode.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// DATACOMP files: header parse, block index, decode buffers and the reading of a block.
 #include "tablebases/tbdecode.h"
 #include <cstring>
 #include <new>

@@ -1,3 +1,4 @@
+// Decoding of one block: literals and copies under the file's Huffman code.
 #include <algorithm>
 #include <cstring>
 #include "tablebases/tbbits.h"

@@ -1,3 +1,5 @@
+// The engine's side of the tablebases: initialisation from the options, probes from the
+// search's piece lists, and tablebase scores as engine scores.
 #include <array>
 #include <cstdio>
 #include "position/search_context.h"

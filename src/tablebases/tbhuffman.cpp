@@ -1,3 +1,4 @@
+// Code lengths of the Huffman codes and the decoding tables built from them.
 #include <algorithm>
 #include <cstring>
 #include "tablebases/tbbits.h"

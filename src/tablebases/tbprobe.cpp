@@ -1,3 +1,5 @@
+// The probe entry: the table of a position, its en-passant filter, the index and the
+// decoding of the stored value.
 #include "tablebases/tbprobe.h"
 #include <cassert>
 #include "tablebases/tbcache.h"
