@@ -106,14 +106,7 @@ void SearchRoot(RootMove* roots, int count, int depth, SearchResult& result) {
   for (int i = 0; i < count; ++i) {
     Move move = roots[i].Play;
     MakeSearchMove(context, move);
-    int score;
-    if (i == 0) {
-      score = -Search(-beta, -alpha, depth - 1);
-      Tree.FollowPv = false;
-    } else {
-      score = -Search(-alpha - 1, -alpha, depth - 1);
-      if (score > alpha && !Tree.Stopped) score = -Search(-beta, -alpha, depth - 1);
-    }
+    int score = SearchMadeMove(i == 0, alpha, beta, depth);
     UnmakeSearchMove(context, move);
     if (Tree.Stopped) break;
     if (score > alpha) {

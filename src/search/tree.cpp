@@ -120,6 +120,17 @@ int TablebaseNodeScore(int value) {
   return (balance > 0) - (balance < 0);
 }
 
+int SearchMadeMove(bool first, int alpha, int beta, int depth) {
+  if (first) {
+    int score = -Search(-beta, -alpha, depth - 1);
+    Tree.FollowPv = false;
+    return score;
+  }
+  int score = -Search(-alpha - 1, -alpha, depth - 1);
+  if (score > alpha && score < beta && !Tree.Stopped) score = -Search(-beta, -alpha, depth - 1);
+  return score;
+}
+
 int Search(int alpha, int beta, int depth) {
   CountNode();
   SearchContext& context = Tree.Context;
@@ -155,14 +166,7 @@ int Search(int alpha, int beta, int depth) {
   for (int i = 0; i < list.Count; ++i) {
     Move move = PickMove(list, scores, i);
     if (!MakeLegalMove(context, move)) continue;
-    int score;
-    if (++legal == 1) {
-      score = -Search(-beta, -alpha, depth - 1);
-      Tree.FollowPv = false;
-    } else {
-      score = -Search(-alpha - 1, -alpha, depth - 1);
-      if (score > alpha && score < beta) score = -Search(-beta, -alpha, depth - 1);
-    }
+    int score = SearchMadeMove(++legal == 1, alpha, beta, depth);
     UnmakeSearchMove(context, move);
     if (Tree.Stopped) return 0;
     if (Record(score, move, ply, best, alpha, beta)) {

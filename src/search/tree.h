@@ -26,6 +26,10 @@ extern TreeState Tree;
 
 // Alpha-beta value of the context's position searched depth plies deep.
 int Search(int alpha, int beta, int depth);
+// Value of the move just made, for the position before it (depth counts from there): the
+// first move with the whole window, the others with a null window first and again with the
+// whole window when they beat alpha.
+int SearchMadeMove(bool first, int alpha, int beta, int depth);
 // Engine score of a tablebase value for the context's position at its ply.
 int TablebaseNodeScore(int value);
 // Prints the nodes, speed, tablebase hits and time so far as an "info" line.
