@@ -25,7 +25,7 @@ inline constexpr std::array<int, 2> rgsqColourFlipMask = {0, 56};
 // XOR brings a square into the a1-d4 quadrant.
 inline constexpr std::array<int, 64> rgsqQuadrantMask = [] {
   std::array<int, 64> a{};
-  for (int sq = 0; sq < 64; sq++) a[sq] = (TbFile(sq) < 4 ? 0 : 7) | (TbRank(sq) < 4 ? 0 : 56);
+  for (int sq = 0; sq < 64; sq++) a[sq] = rgsqFileMirrorMask[sq] | (TbRank(sq) < 4 ? 0 : 56);
   return a;
 }();
 
@@ -62,30 +62,27 @@ constexpr bool FKingsApart(square sq1, square sq2) {
   return df * df > 1 || dr * dr > 1;
 }
 
-// King-pair numbers, indexed first (mover's) king * 64 + second king; iNoKingPair where the
-// pair is not numbered. With pawns: first king on files a-d.
-inline constexpr std::array<int16_t, 64 * 64> rgiKingPairPawns = [] {
+// Numbers the king pairs (first king * 64 + second king) that fValid accepts, in that order;
+// iNoKingPair for the others.
+template <typename FValid>
+constexpr std::array<int16_t, 64 * 64> RgiNumberKingPairs(FValid fValid) {
   std::array<int16_t, 64 * 64> a{};
   int16_t n = 0;
-  for (int i = 0; i < 64 * 64; i++) {
-    square k1 = i / 64, k2 = i % 64;
-    a[i] = TbFile(k1) < 4 && FKingsApart(k1, k2) ? n++ : iNoKingPair;
-  }
+  for (int i = 0; i < 64 * 64; i++) a[i] = fValid(i / 64, i % 64) ? n++ : iNoKingPair;
   return a;
-}();
+}
+
+// King-pair numbers, indexed first (mover's) king * 64 + second king. With pawns: first
+// king on files a-d.
+inline constexpr std::array<int16_t, 64 * 64> rgiKingPairPawns =
+    RgiNumberKingPairs([](square k1, square k2) { return TbFile(k1) < 4 && FKingsApart(k1, k2); });
 
 // Without pawns: first king in the triangle; on the long diagonal, second king not above it.
-inline constexpr std::array<int16_t, 64 * 64> rgiKingPairNoPawns = [] {
-  std::array<int16_t, 64 * 64> a{};
-  int16_t n = 0;
-  for (int i = 0; i < 64 * 64; i++) {
-    square k1 = i / 64, k2 = i % 64;
-    bool fValid = rgfInTriangle[k1] && FKingsApart(k1, k2) &&
-                  (rgfOffDiagonal[k1] || rgfNotAboveDiagonal[k2]);
-    a[i] = fValid ? n++ : iNoKingPair;
-  }
-  return a;
-}();
+inline constexpr std::array<int16_t, 64 * 64> rgiKingPairNoPawns =
+    RgiNumberKingPairs([](square k1, square k2) {
+      return rgfInTriangle[k1] && FKingsApart(k1, k2) &&
+             (rgfOffDiagonal[k1] || rgfNotAboveDiagonal[k2]);
+    });
 
 constexpr int cKingPairsPawns = 1806;
 constexpr int cKingPairsNoPawns = 462;
