@@ -59,7 +59,7 @@ void VBucketPushFront(CTbCacheBucket& bucket, CTbCacheSlot* ptbc) {
   bucket.ptbcFirst = ptbc;
 }
 
-CTbCacheBucket& Bucket(int iTb, color side, INDEX chunk) {
+CTbCacheBucket& TbcbBucket(int iTb, color side, INDEX chunk) {
   return rgtbdDesc[iTb].rgpBuckets[side][chunk % cTbBuckets];
 }
 
@@ -77,14 +77,14 @@ CTbCacheSlot* PtbcTakeSlot() {
       VTbAssertFail("__null != ptbcTail", "tbindex", 5974,
                     "int TbtProbeTable(int, color, unsigned int, unsigned int)");
     CTbCacheSlot* ptbcVictim = ptbcTail;
-    CTbCacheBucket& bucket = Bucket(ptbcVictim->iTb, ptbcVictim->side, ptbcVictim->iChunk);
+    CTbCacheBucket& bucket = TbcbBucket(ptbcVictim->iTb, ptbcVictim->side, ptbcVictim->iChunk);
     pthread_mutex_unlock(&lockLru);
     pthread_mutex_lock(&bucket.lock);
     pthread_mutex_lock(&lockLru);
     // The victim may have been taken or refilled while no lock was held; its fields are
     // only trusted while it is still the tail.
     if (ptbcTail == ptbcVictim &&
-        &Bucket(ptbcVictim->iTb, ptbcVictim->side, ptbcVictim->iChunk) == &bucket) {
+        &TbcbBucket(ptbcVictim->iTb, ptbcVictim->side, ptbcVictim->iChunk) == &bucket) {
       VLruUnlink(ptbcVictim);
       pthread_mutex_unlock(&lockLru);
       VBucketUnlink(bucket, ptbcVictim);
@@ -178,7 +178,7 @@ EFill FillFromFile(CTbDesc& tbd, color side, int extent, INDEX iChunk, CTbCacheS
 
 int TbtProbeTable(int iTb, color side, INDEX chunk, unsigned offset) {
   CTbDesc& tbd = rgtbdDesc[iTb];
-  CTbCacheBucket& bucket = Bucket(iTb, side, chunk);
+  CTbCacheBucket& bucket = TbcbBucket(iTb, side, chunk);
 
   pthread_mutex_lock(&bucket.lock);
   for (CTbCacheSlot* ptbc = bucket.ptbcFirst; ptbc; ptbc = ptbc->ptbcBucketNext) {

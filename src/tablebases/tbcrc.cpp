@@ -7,10 +7,10 @@ namespace {
 // entry i ^ 255, so each step is the usual raw CRC step on the complemented byte; that
 // step is linear, and slice[k] (a byte followed by k zero bytes) takes 16 bytes at once.
 // Built once, on first use.
-struct CrcTables {
+struct CCrcTables {
   uint32_t base[256];
   uint32_t slice[16][256];
-  CrcTables() {
+  CCrcTables() {
     for (uint32_t i = 0; i < 256; i++) {
       uint32_t c = i;
       for (int k = 0; k < 8; k++) c = (c & 1) ? c >> 1 : (c >> 1) ^ 0xEDB88320u;
@@ -26,7 +26,7 @@ struct CrcTables {
 }  // namespace
 
 uint32_t comp_crc32(const unsigned char* bytes, size_t length, uint32_t start) {
-  static const CrcTables tables;
+  static const CCrcTables tables;
   uint32_t crc = start;
   for (; length >= 16; length -= 16, bytes += 16) {
     const uint32_t x = crc ^ ~(uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 |

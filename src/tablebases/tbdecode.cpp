@@ -8,23 +8,23 @@
 
 namespace {
 
-uint32_t U32At(const unsigned char* pb) {
+uint32_t UlBigEndian(const unsigned char* pb) {
   return uint32_t(pb[0]) << 24 | uint32_t(pb[1]) << 16 | uint32_t(pb[2]) << 8 | pb[3];
 }
 
-uint64_t BlockStart(const decode_info* info, int i) {
+uint64_t IbBlockStart(const decode_info* info, int i) {
   return uint64_t(info->base[i >> 3]) + info->delta[i];
 }
 
 // A decode_info without its magic is a programming error, not a file error.
-void CheckInfo(const decode_info* info, unsigned line, const char* function) {
+void VCheckInfo(const decode_info* info, unsigned line, const char* function) {
   if (info->magic != comp_info_magic)
     VTbAssertFail("info->magic == ((int) 0x5abc947fL)", "tbdecode", line, function);
 }
 
 // Reads the block index, the distances and the code from a checked header of cbHeader
 // bytes into info, whose arrays are in place.
-int ParseIndexAndCode(decode_info* info, const unsigned char* pbHeader, uint32_t cbHeader,
+int IParseIndexAndCode(decode_info* info, const unsigned char* pbHeader, uint32_t cbHeader,
                       uint64_t cbField) {
   const int n = info->n_blocks;
   bit_reader br;
@@ -59,10 +59,10 @@ int ParseIndexAndCode(decode_info* info, const unsigned char* pbHeader, uint32_t
 }
 
 // Parses the header read into pbHeader (cbHeader bytes, fixed fields checked).
-int BuildInfo(decode_info** ppinfo, const unsigned char* pbHeader, uint32_t cbHeader) {
-  if (comp_crc32(pbHeader, cbHeader - 4, 0) != U32At(pbHeader + cbHeader - 4))
+int IBuildInfo(decode_info** ppinfo, const unsigned char* pbHeader, uint32_t cbHeader) {
+  if (comp_crc32(pbHeader, cbHeader - 4, 0) != UlBigEndian(pbHeader + cbHeader - 4))
     return comp_err_header_crc;
-  const uint32_t n = U32At(pbHeader + 72);
+  const uint32_t n = UlBigEndian(pbHeader + 72);
   const uint64_t cbField = ((uint64_t(n) + 25) * comp_log2_block + 7) / 8;
   if (n == 0 || 80 + 8 * uint64_t(n) + cbField > cbHeader - 4) return comp_err_header_field;
 
@@ -77,7 +77,7 @@ int BuildInfo(decode_info** ppinfo, const unsigned char* pbHeader, uint32_t cbHe
   info->block_size = comp_block_size;
   info->cb_alloc = cb;
   info->magic = 0;
-  if (int err = ParseIndexAndCode(info, pbHeader, cbHeader, cbField)) {
+  if (int err = IParseIndexAndCode(info, pbHeader, cbHeader, cbField)) {
     VTbFree(info);
     return err;
   }
@@ -99,9 +99,9 @@ int comp_open_file(decode_info** ppinfo, FILE* fp) {
     return comp_err_header_read;
   // The 64-byte banner differs between writers; the fixed fields and the header
   // checksum, which covers the banner too, are what refuse a damaged file.
-  const uint32_t cbHeader = U32At(rgbFixed + 64);
+  const uint32_t cbHeader = UlBigEndian(rgbFixed + 64);
   if (cbHeader < 84 || rgbFixed[70] != comp_log2_block || rgbFixed[71] != comp_distances ||
-      U32At(rgbFixed + 76) != 0x004001F5)
+      UlBigEndian(rgbFixed + 76) != 0x004001F5)
     return comp_err_header_field;
   if (cbHeader > uint64_t(cbFile)) return comp_err_header_read;
 
@@ -110,7 +110,7 @@ int comp_open_file(decode_info** ppinfo, FILE* fp) {
   std::memcpy(pbHeader, rgbFixed, 80);
   int err = comp_err_header_read;
   if (fread(pbHeader + 80, 1, cbHeader - 80, fp) == cbHeader - 80)
-    err = BuildInfo(ppinfo, pbHeader, cbHeader);
+    err = IBuildInfo(ppinfo, pbHeader, cbHeader);
   VTbFree(pbHeader);
   if (!err) cbDecodeAllocated += unsigned((*ppinfo)->cb_alloc);
   return err;
@@ -141,12 +141,12 @@ void comp_free_block(decode_block* block) {
 
 int comp_read_block(decode_block* block, decode_info* info, FILE* fp, int n) {
   if (!block || block->magic != comp_block_magic) return comp_err_read_handle;
-  CheckInfo(info, __LINE__, __PRETTY_FUNCTION__);
+  VCheckInfo(info, __LINE__, __PRETTY_FUNCTION__);
   block->decoded_size = 0;
   if (n < 0 || n >= info->n_blocks) return comp_err_block_number;
   const int cbDecoded = n == info->n_blocks - 1 ? info->last_size : comp_block_size;
-  const uint64_t ibStart = BlockStart(info, n);
-  const int cbStored = int(BlockStart(info, n + 1) - ibStart);
+  const uint64_t ibStart = IbBlockStart(info, n);
+  const int cbStored = int(IbBlockStart(info, n + 1) - ibStart);
   if (fseeko(fp, off_t(ibStart), SEEK_SET) != 0) return comp_err_seek;
   // A block stored unchanged goes straight to the output area.
   unsigned char* pbTo = cbStored == cbDecoded ? block->output : block->input;
@@ -162,7 +162,7 @@ int comp_read_block(decode_block* block, decode_info* info, FILE* fp, int n) {
 
 int comp_decode_and_check_crc(decode_block* block, decode_info* info, int count, int check) {
   if (!block || block->magic != comp_block_magic) return comp_err_decode_handle;
-  CheckInfo(info, 893, __PRETTY_FUNCTION__);
+  VCheckInfo(info, 893, __PRETTY_FUNCTION__);
   if (count < 1 || count > block->decoded_size) return comp_err_decode_count;
   if (check) count = block->decoded_size;
   return comp_decode_block(info, block, block->output + count);

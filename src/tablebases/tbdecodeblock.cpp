@@ -7,7 +7,7 @@ namespace {
 
 // Copies n bytes from src, which lies before dst, in increasing order, so that a copy
 // overlapping its own output repeats a pattern.
-inline void CopyForward(unsigned char* dst, const unsigned char* src, size_t n) {
+inline void VCopyForward(unsigned char* dst, const unsigned char* src, size_t n) {
   const size_t dist = size_t(dst - src);
   if (dist >= n) {
     std::memcpy(dst, src, n);
@@ -31,7 +31,7 @@ int comp_decode_block(const decode_info* info, decode_block* block, unsigned cha
 
   if (block->copy_pending) {
     const size_t n = std::min<size_t>(block->copy_pending, size_t(end - pos));
-    CopyForward(pos, block->copy_source, n);
+    VCopyForward(pos, block->copy_source, n);
     pos += n;
     block->copy_source += n;
     block->copy_pending -= int(n);
@@ -66,13 +66,13 @@ int comp_decode_block(const decode_info* info, decode_block* block, unsigned cha
     if (n > size_t(end - pos)) {
       // Cut at the requested end; the rest is finished when decoding resumes.
       const size_t now = size_t(end - pos);
-      CopyForward(pos, src, now);
+      VCopyForward(pos, src, now);
       block->copy_source = src + now;
       block->copy_pending = int(n - now);
       pos = end;
       break;
     }
-    CopyForward(pos, src, n);
+    VCopyForward(pos, src, n);
     pos += n;
   }
   block->bits = br;

@@ -35,7 +35,7 @@ void VForEachRuntimeLock(int (*pfn)(pthread_mutex_t*)) {
     for (color side = 0; side < 2; side++) pfn(&rgtbdDesc[iTb].rglockSide[side]);
 }
 
-int InitLock(pthread_mutex_t* plock) { return pthread_mutex_init(plock, nullptr); }
+int IInitLock(pthread_mutex_t* plock) { return pthread_mutex_init(plock, nullptr); }
 
 // Size of an open file, or -1 when it cannot be sized.
 off_t CbFile(FILE* fp) {
@@ -184,7 +184,7 @@ int IInitTablebases(const char* szPaths) {
   VCloseAllTbFiles();
   // Whatever an earlier initialisation left behind goes before the locks are created.
   FFreeAllTbMemory();
-  VForEachRuntimeLock(InitLock);
+  VForEachRuntimeLock(IInitLock);
   if (!FBuildIndexTables() || !FBuildCounterTree()) return 0;
   if (!szPaths) return 0;
 
