@@ -6,29 +6,13 @@
 #include <cstdlib>
 #include <new>
 #include <vector>
+#include "support/alloc_hooks.h"
 #include "support/datacomp_writer.h"
 #include "support/tb_state.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
 #include "tablebases/tbfiles.h"
 
-// Counts the allocations made through operator new, to show that a hit makes none.
-static std::atomic<long> cNews{0};
-void* operator new(std::size_t cb) {
-  cNews++;
-  if (void* pv = std::malloc(cb ? cb : 1)) return pv;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t cb) { return operator new(cb); }
-void* operator new(std::size_t cb, const std::nothrow_t&) noexcept {
-  cNews++;
-  return std::malloc(cb ? cb : 1);
-}
-void* operator new[](std::size_t cb, const std::nothrow_t& nt) noexcept { return operator new(cb, nt); }
-void operator delete(void* pv) noexcept { std::free(pv); }
-void operator delete[](void* pv) noexcept { std::free(pv); }
-void operator delete(void* pv, std::size_t) noexcept { std::free(pv); }
-void operator delete[](void* pv, std::size_t) noexcept { std::free(pv); }
 
 namespace {
 
@@ -135,9 +119,9 @@ TEST_F(CacheTest, AHitAllocatesNothing) {
   UseSlots(2);
   PlainSide(0, 2 * cbTbChunk);
   TbtProbeTable(iTbPlain, 0, 1, 0);
-  long c = cNews;
+  long c = cAllocations;
   for (unsigned i = 0; i < 1000; i++) TbtProbeTable(iTbPlain, 0, 1, i);
-  EXPECT_EQ(cNews, c);
+  EXPECT_EQ(cAllocations, c);
 }
 
 TEST_F(CacheTest, AMissingExtentFailsAndItsSlotIsHandedOutNext) {

@@ -5,19 +5,9 @@
 #include <new>
 #include "tablebases/tbcounters.h"
 #include "tablebases/tbfiles.h"
+#include "support/alloc_hooks.h"
 #include "support/tbfake.h"
 
-// Allocation failure on request: the tree allocates its nodes with nothrow new.
-static int cNothrowAllocsLeft = -1;  // -1: never fail
-void* operator new(std::size_t cb, const std::nothrow_t&) noexcept {
-  if (cNothrowAllocsLeft == 0) return nullptr;
-  if (cNothrowAllocsLeft > 0) cNothrowAllocsLeft--;
-  try {
-    return ::operator new(cb);
-  } catch (...) {
-    return nullptr;
-  }
-}
 
 namespace {
 
@@ -27,7 +17,7 @@ class CounterTree : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(FBuildCounterTree()); }
   void TearDown() override {
-    cNothrowAllocsLeft = -1;
+    cNothrowUntilFailure = -1;
     FFreeAllTbMemory();
   }
   static int Find(std::initializer_list<int> counters) {
@@ -113,9 +103,9 @@ TEST_F(CounterTree, LookupsOutsideTheTree) {
 
 TEST(Counters, FailedAllocationLeavesNoTree) {
   for (int cAllowed : {0, 1, 7, 500, 2000}) {
-    cNothrowAllocsLeft = cAllowed;
+    cNothrowUntilFailure = cAllowed;
     EXPECT_FALSE(FBuildCounterTree()) << cAllowed;
-    cNothrowAllocsLeft = -1;
+    cNothrowUntilFailure = -1;
     EXPECT_FALSE(fCounterTreeBuilt);
     for (int n = 0; n <= 4; n++) EXPECT_EQ(tbcnRoot.rgEntry[n].ptbcn, nullptr);
     EXPECT_FALSE(FRegisterTb(&rgtbdDesc[ITb("kqk")]));

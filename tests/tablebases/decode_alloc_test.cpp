@@ -2,27 +2,11 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <new>
+#include "support/alloc_hooks.h"
 #include "support/datacomp_writer.h"
 #include "support/sample_data.h"
 #include "tablebases/tbdecode.h"
 
-// Array allocations that answer null (as the tablebase code asks for them) fail on demand.
-static int cNothrowUntilFailure = -1;
-void* operator new(std::size_t cb) {
-  if (void* pv = std::malloc(cb ? cb : 1)) return pv;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t cb) { return operator new(cb); }
-void* operator new(std::size_t cb, const std::nothrow_t&) noexcept { return std::malloc(cb ? cb : 1); }
-void* operator new[](std::size_t cb, const std::nothrow_t&) noexcept {
-  if (cNothrowUntilFailure == 0) return nullptr;
-  if (cNothrowUntilFailure > 0) cNothrowUntilFailure--;
-  return std::malloc(cb ? cb : 1);
-}
-void operator delete(void* pv) noexcept { std::free(pv); }
-void operator delete[](void* pv) noexcept { std::free(pv); }
-void operator delete(void* pv, std::size_t) noexcept { std::free(pv); }
-void operator delete[](void* pv, std::size_t) noexcept { std::free(pv); }
 
 namespace {
 
