@@ -106,24 +106,17 @@ void ExpectConcurrentProbesAgree(const std::string& dir) {
   VTbRelease();
 }
 
-TEST(CacheThreads, ConcurrentWholeProbesOfPlainFilesAgreeWithOneThread) {
-  CTempDir dir;
-  for (int iTb : {4, 5})
-    for (color side = 0; side < 2; side++) ASSERT_TRUE(FWriteTbSide(dir.Path(), iTb, side, TbtPattern));
-  ExpectConcurrentProbesAgree(dir.Path());
-}
-
-TEST(CacheThreads, ConcurrentWholeProbesOfCompressedFilesAgreeWithOneThread) {
-  CTempDir dir;
-  for (int iTb : {4, 5}) {
-    for (color side = 0; side < 2; side++) {
-      std::vector<unsigned char> rgb(rgtbdDesc[iTb].positions[side]);
-      for (size_t i = 0; i < rgb.size(); i++) rgb[i] = (unsigned char)(i % 97 < 50 ? i % 5 : TbtPattern(i));
-      std::string path = TbExtentPath(dir.Path(), iTb, side, 0) + ".emd";
-      ASSERT_TRUE(WriteDatacompFile(path, rgb));
-    }
+TEST(CacheThreads, ConcurrentWholeProbesOfPlainAndCompressedFilesAgreeWithOneThread) {
+  // Runs of small values among the pattern, so that most compressed blocks are coded.
+  auto value = [](INDEX i) { return i % 97 < 50 ? int(i % 5) : TbtPattern(i); };
+  for (bool fCompressed : {false, true}) {
+    SCOPED_TRACE(fCompressed ? "compressed" : "plain");
+    CTempDir dir;
+    for (int iTb : {4, 5})
+      for (color side = 0; side < 2; side++) ASSERT_TRUE(FWriteTbSide(dir.Path(), iTb, side, value));
+    ASSERT_TRUE(!fCompressed || CompressTableFiles(dir.Path()));
+    ExpectConcurrentProbesAgree(dir.Path());
   }
-  ExpectConcurrentProbesAgree(dir.Path());
 }
 
 }  // namespace

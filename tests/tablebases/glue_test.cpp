@@ -1,10 +1,9 @@
 // The engine glue: initialisation and release from the options, the probe adapter's piece
 // lists and en-passant argument, and the engine score of a distance to mate.
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 #include "position/search_context.h"
+#include "support/tb_writer.h"
 #include "support/tbfake.h"
 #include "tablebases/tablebases.h"
 #include "tablebases/tbfiles.h"
@@ -108,9 +107,8 @@ TEST(Glue, InitialiseAndRelease) {
   EXPECT_EQ(TablebasesInitialised, 0);
   EXPECT_EQ(cTbInitRefs, 0);
 
-  char szDir[] = "/tmp/qf_glue_XXXXXX";
-  ASSERT_NE(mkdtemp(szDir), nullptr);
-  strcpy(NalimovPath, szDir);
+  CTempDir dir;
+  strcpy(NalimovPath, dir.Path().c_str());
   InitTablebases();
   EXPECT_EQ(TablebasesInitialised, 1);
   EXPECT_EQ(TablebasePieces, 0);  // a directory without tables
@@ -120,7 +118,6 @@ TEST(Glue, InitialiseAndRelease) {
   EXPECT_EQ(cTbInitRefs, 0);
   ReleaseTablebases();  // nothing outstanding: nothing happens
   EXPECT_EQ(cTbInitRefs, 0);
-  rmdir(szDir);
   strcpy(NalimovPath, szSaved);
 }
 

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <unistd.h>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 #include "position/search_context.h"
+#include "support/tb_writer.h"
 #include "support/tbfake.h"
 #include "tablebases/tablebases.h"
 #include "tablebases/tbframework.h"
@@ -19,37 +19,27 @@ namespace {
 
 class TableFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    strcpy(szSavedPath_, NalimovPath);
-    char szDir[] = "/tmp/qf_probe_XXXXXX";
-    ASSERT_NE(mkdtemp(szDir), nullptr);
-    dir_ = szDir;
-  }
+  void SetUp() override { strcpy(szSavedPath_, NalimovPath); }
   void TearDown() override {
     ReleaseTablebases();
     if (fIndexTablesBuilt) VFreeIndexTables();
-    for (const std::string& file : files_) unlink(file.c_str());
-    rmdir(dir_.c_str());
     strcpy(NalimovPath, szSavedPath_);
   }
   // A file of cb bytes (sparse where nothing is written) holding the given bytes.
   void Write(const std::string& name, uint64_t cb,
              std::vector<std::pair<uint64_t, std::vector<uint8_t>>> bytes) {
-    std::string path = dir_ + "/" + name;
-    int fd = open(path.c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
-    ASSERT_GE(fd, 0) << path;
-    files_.push_back(path);
+    int fd = open(dir_.File(name).c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0) << name;
     ASSERT_EQ(ftruncate(fd, off_t(cb)), 0);
     for (auto& [offset, rgb] : bytes)
       ASSERT_EQ(pwrite(fd, rgb.data(), rgb.size(), off_t(offset)), ssize_t(rgb.size()));
     close(fd);
   }
   void Initialise() {
-    strcpy(NalimovPath, dir_.c_str());
+    strcpy(NalimovPath, dir_.Path().c_str());
     InitTablebases();
   }
-  std::string dir_;
-  std::vector<std::string> files_;
+  CTempDir dir_;
   char szSavedPath_[NalimovPathSize];
 };
 
