@@ -5,6 +5,7 @@
 #include "support/tb_writer.h"
 #include "tablebases/tbdesc.h"
 #include "tablebases/tbframework.h"
+#include "tablebases/tbprobe.h"
 
 namespace {
 
@@ -212,4 +213,21 @@ bool FWriteSolvedTables(const std::string& dir) {
     }
   }
   return true;
+}
+
+int IProbeKingAndMan(int piece, square wk, square bk, square sq, color side, bool fColoursExchanged) {
+  int rgc[10] = {};
+  square rgsqW[24] = {wk}, rgsqB[24] = {bk};
+  rgc[piece - 1] = 1;
+  rgsqW[4 * piece] = sq;
+  if (fColoursExchanged) {
+    std::swap(rgc[piece - 1], rgc[piece + 4]);
+    rgsqW[0] = bk ^ 56;
+    rgsqB[0] = wk ^ 56;
+    rgsqB[4 * piece] = sq ^ 56;
+    rgsqW[4 * piece] = 0;
+    side = 1 - side;
+  }
+  int score = 12345;  // a probe that answers must write its score
+  return FTbProbe(rgc, rgsqW, rgsqB, side, 0, &score) ? score : iSolvedIllegal;
 }

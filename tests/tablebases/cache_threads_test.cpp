@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 #include "support/datacomp_writer.h"
+#include "support/tb_solver.h"
 #include "support/tb_state.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
@@ -80,14 +81,7 @@ void ExpectConcurrentProbesAgree(const std::string& dir) {
     bool fApart = std::abs(p.wk % 8 - p.bk % 8) > 1 || std::abs(p.wk / 8 - p.bk / 8) > 1;
     if (fApart && p.sq != p.wk && p.sq != p.bk) rgProbe.push_back(p);
   }
-  auto score = [](const Probe& p) {
-    int rgc[10] = {};
-    rgc[p.piece - 1] = 1;
-    square rgsqW[24] = {p.wk}, rgsqB[24] = {p.bk};
-    rgsqW[4 * p.piece] = p.sq;
-    int s = 12345;
-    return FTbProbe(rgc, rgsqW, rgsqB, p.side, 0, &s) ? s : -12345;
-  };
+  auto score = [](const Probe& p) { return IProbeKingAndMan(p.piece, p.wk, p.bk, p.sq, p.side); };
   for (Probe& p : rgProbe) p.score = score(p);
 
   std::atomic<int> cWrong{0};

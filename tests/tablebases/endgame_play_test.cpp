@@ -291,15 +291,8 @@ TEST(SolvedTables, EveryProbeGivesTheSolvedScore) {
         for (color side = 0; side < 2; side++) {
           int expected = SolvedScore(piece, wk, bk, sq, side);
           if (expected == iSolvedIllegal) continue;
-          int rgc[10] = {}, rgcSwapped[10] = {};
-          rgc[piece - 1] = rgcSwapped[piece + 4] = 1;
-          square rgsqW[24] = {wk}, rgsqB[24] = {bk}, rgsqMW[24] = {bk ^ 56}, rgsqMB[24] = {wk ^ 56};
-          rgsqW[4 * piece] = sq;
-          rgsqMB[4 * piece] = sq ^ 56;
-          int s = 12345, sSwapped = 12345;
-          ASSERT_TRUE(FTbProbe(rgc, rgsqW, rgsqB, side, 0, &s));
-          ASSERT_TRUE(FTbProbe(rgcSwapped, rgsqMW, rgsqMB, 1 - side, 0, &sSwapped));
-          cWrong += s != expected || sSwapped != expected;
+          cWrong += IProbeKingAndMan(piece, wk, bk, sq, side) != expected ||
+                    IProbeKingAndMan(piece, wk, bk, sq, side, true) != expected;
         }
       }
     }
