@@ -28,7 +28,9 @@ void* operator new(std::size_t cb, const std::nothrow_t&) noexcept {
   cAllocations++;
   return std::malloc(cb ? cb : 1);
 }
-void* operator new[](std::size_t cb, const std::nothrow_t& nt) noexcept { return operator new(cb, nt); }
+void* operator new[](std::size_t cb, const std::nothrow_t& nt) noexcept {
+  return operator new(cb, nt);
+}
 [[gnu::noinline]] void operator delete(void* pv) noexcept { std::free(pv); }
 void operator delete[](void* pv) noexcept { operator delete(pv); }
 void operator delete(void* pv, std::size_t) noexcept { operator delete(pv); }

@@ -215,7 +215,8 @@ bool FWriteSolvedTables(const std::string& dir) {
   return true;
 }
 
-int IProbeKingAndMan(int piece, square wk, square bk, square sq, color side, bool fColoursExchanged) {
+int IProbeKingAndMan(int piece, square wk, square bk, square sq, color side,
+                     bool fColoursExchanged) {
   int rgc[10] = {};
   square rgsqW[24] = {wk}, rgsqB[24] = {bk};
   rgc[piece - 1] = 1;

@@ -243,7 +243,8 @@ TEST_F(CacheTest, CompressedSidesReadLikePlainOnes) {
   UseSlots(2);  // nearly every probe below misses
   for (color side : {0, 1}) {
     for (INDEX i = 0; i < cb; i += 89 + 8 * side)
-      ASSERT_EQ(TbtProbeTable(iTbPlain, side, i / cbTbChunk, unsigned(i % cbTbChunk)), int(int8_t(rgb[side][i])))
+      ASSERT_EQ(TbtProbeTable(iTbPlain, side, i / cbTbChunk, unsigned(i % cbTbChunk)),
+                int(int8_t(rgb[side][i])))
           << side << " " << i;
     EXPECT_EQ(TbtProbeTable(iTbPlain, side, 6, 99), int(int8_t(rgb[side].back())));
     EXPECT_EQ(TbtProbeTable(iTbPlain, side, 6, 100), 32767);

@@ -39,23 +39,6 @@ class TableFiles : public ::testing::Test {
   char szSavedPath_[NalimovPathSize];
 };
 
-// A search context with the men of each colour (engine squares and codes, king first).
-SearchContext Context(std::initializer_list<std::pair<Square, PieceCode>> white,
-                      std::initializer_list<std::pair<Square, PieceCode>> black) {
-  SearchContext context{};
-  int i = 0;
-  for (auto [sq, pc] : white) {
-    context.PieceList[0][i++] = sq;
-    context.Board[sq] = pc;
-  }
-  i = 0;
-  for (auto [sq, pc] : black) {
-    context.PieceList[1][i++] = sq;
-    context.Board[sq] = pc | BlackBit;
-  }
-  return context;
-}
-
 TEST_F(TableFiles, StoredBytesBecomeEngineScores) {
   int iKqk = ITbOfName("kqk");
   const CTbDesc& tbd = rgtbdDesc[iKqk];
@@ -77,18 +60,18 @@ TEST_F(TableFiles, StoredBytesBecomeEngineScores) {
   Initialise();
   ASSERT_EQ(TablebasePieces, 3);
 
-  SearchContext won = Context({{5, King}, {18, Queen}}, {{61, King}});
+  SearchContext won = ContextOf({{5, King}, {18, Queen}}, {{61, King}});
   EXPECT_EQ(ProbeTablebase(won, won.Board, 0, 0), 30000 - 20);
   // Mirrored top to bottom with the colours exchanged, black to move: the same table entry.
-  SearchContext wonMirrored = Context({{5, King}}, {{61, King}, {42, Queen}});
+  SearchContext wonMirrored = ContextOf({{5, King}}, {{61, King}, {42, Queen}});
   EXPECT_EQ(ProbeTablebase(wonMirrored, wonMirrored.Board, 1, 0), 30000 - 20);
-  SearchContext mated = Context({{46, King}, {55, Queen}}, {{64, King}});
+  SearchContext mated = ContextOf({{46, King}, {55, Queen}}, {{64, King}});
   EXPECT_EQ(ProbeTablebase(mated, mated.Board, 1, 0), -30000);
-  SearchContext matedIn1 = Context({{46, King}, {1, Queen}}, {{64, King}});
+  SearchContext matedIn1 = ContextOf({{46, King}, {1, Queen}}, {{64, King}});
   EXPECT_EQ(ProbeTablebase(matedIn1, matedIn1.Board, 1, 0), -29998);
-  SearchContext draw = Context({{5, King}, {19, Queen}}, {{61, King}});
+  SearchContext draw = ContextOf({{5, King}, {19, Queen}}, {{61, King}});
   EXPECT_EQ(ProbeTablebase(draw, draw.Board, 0, 0), 0);
-  SearchContext noTable = Context({{5, King}, {19, Rook}}, {{61, King}});
+  SearchContext noTable = ContextOf({{5, King}, {19, Rook}}, {{61, King}});
   EXPECT_EQ(ProbeTablebase(noTable, noTable.Board, 0, 0), 30001);
 }
 
