@@ -176,18 +176,19 @@ int ScoreOfPlies(int v) {
   return 0;
 }
 
+// The stored byte of a move score in an 8-bit table.
+int TbtStoredByte(int score) {
+  if (score > 0) return 127 - score;
+  if (score < 0) return -score - 1 - 126;
+  return 0;
+}
+
 }  // namespace
 
 int SolvedScore(int piece, square wk, square bk, square sq, color side) {
   VSolve(piece);
   int16_t v = rgTable[piece].rgv[side][Pos(wk, bk, sq)];
   return v == vIllegal ? iSolvedIllegal : ScoreOfPlies(v);
-}
-
-int TbtStoredByte(int score) {
-  if (score > 0) return 127 - score;
-  if (score < 0) return -score - 1 - 126;
-  return 0;
 }
 
 bool FWriteSolvedTables(const std::string& dir) {

@@ -51,14 +51,6 @@ TEST(Solver, SinglePositions) {
   EXPECT_EQ(SolvedScore(4, Sq("a1"), Sq("h8"), Sq("h1"), 0), iSolvedIllegal);
 }
 
-TEST(Solver, StoredBytes) {
-  EXPECT_EQ(TbtStoredByte(1), 126);
-  EXPECT_EQ(TbtStoredByte(126), 1);
-  EXPECT_EQ(TbtStoredByte(0), 0);
-  EXPECT_EQ(TbtStoredByte(-1), -126);
-  EXPECT_EQ(TbtStoredByte(-126), -1);
-}
-
 // A position of king and man against king, either colour strong, for playing games against
 // the engine with the solution as the referee.
 struct CGame {
@@ -73,27 +65,19 @@ struct CGame {
     return SolvedScore(piece, sqStrongK ^ m, sqWeakK ^ m, sqMan ^ m, fStrongToMove ? 0 : 1);
   }
   std::string Fen() const {
+    char rgch[64] = {};
+    rgch[sqStrongK] = fStrongWhite ? 'K' : 'k';
+    rgch[sqWeakK] = fStrongWhite ? 'k' : 'K';
+    rgch[sqMan] = char("?PNBRQ"[piece] + (fStrongWhite ? 0 : 32));
     std::string rows;
-    const char* szMen = "?PNBRQ";
     for (int r = 7; r >= 0; r--) {
-      int cEmpty = 0;
-      for (int f = 0; f < 8; f++) {
-        square sq = r * 8 + f;
-        char ch = 0;
-        if (sq == sqStrongK) ch = 'K';
-        if (sq == sqWeakK) ch = 'k';
-        if (sq == sqMan) ch = szMen[piece];
-        if (ch && sq != sqWeakK && !fStrongWhite) ch = char(ch + 32);
-        if (ch && sq == sqWeakK && !fStrongWhite) ch = 'K';
-        if (!ch) {
-          cEmpty++;
-          continue;
-        }
+      for (int f = 0, cEmpty = 0; f < 8; f++) {
+        char ch = rgch[r * 8 + f];
+        if (!ch && ++cEmpty && f < 7) continue;
         if (cEmpty) rows += char('0' + cEmpty);
         cEmpty = 0;
-        rows += ch;
+        if (ch) rows += ch;
       }
-      if (cEmpty) rows += char('0' + cEmpty);
       if (r) rows += '/';
     }
     bool fWhiteToMove = fStrongToMove == fStrongWhite;
