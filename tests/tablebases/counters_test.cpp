@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <array>
 #include <cstring>
-#include <new>
+#include <vector>
 #include "tablebases/tbcounters.h"
 #include "tablebases/tbfiles.h"
 #include "support/alloc_hooks.h"
@@ -45,11 +45,9 @@ void CountTree(const CTbCounterNode* ptbcn, int cLevel, int* pcNodes, int* pcEnt
 TEST(Counters, ParseNames) {
   int rgc[cCounters];
   VSetCounters(rgc, "kqrkqp");
-  const int rgExpected[cCounters] = {0, 0, 0, 1, 1, 1, 0, 0, 0, 1};
-  for (int i = 0; i < cCounters; i++) EXPECT_EQ(rgc[i], rgExpected[i]) << i;
+  EXPECT_EQ(std::vector<int>(rgc, rgc + cCounters), (std::vector<int>{0, 0, 0, 1, 1, 1, 0, 0, 0, 1}));
   VSetCounters(rgc, "knnpkb");
-  const int rgExpected2[cCounters] = {1, 2, 0, 0, 0, 0, 0, 1, 0, 0};
-  for (int i = 0; i < cCounters; i++) EXPECT_EQ(rgc[i], rgExpected2[i]) << i;
+  EXPECT_EQ(std::vector<int>(rgc, rgc + cCounters), (std::vector<int>{1, 2, 0, 0, 0, 0, 0, 1, 0, 0}));
   EXPECT_STREQ(PchSetHalfCounters(rgc, "ppk"), "k");
 }
 
