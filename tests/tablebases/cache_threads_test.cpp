@@ -13,7 +13,6 @@
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
 #include "tablebases/tbfiles.h"
-#include "tablebases/tbprobe.h"
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include "support/tb_solver.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbfiles.h"
-#include "tablebases/tbprobe.h"
 
 namespace {
 
@@ -73,7 +72,8 @@ struct CGame {
     for (int r = 7; r >= 0; r--) {
       for (int f = 0, cEmpty = 0; f < 8; f++) {
         char ch = rgch[r * 8 + f];
-        if (!ch && ++cEmpty && f < 7) continue;
+        if (!ch) cEmpty++;
+        if (!ch && f < 7) continue;
         if (cEmpty) rows += char('0' + cEmpty);
         cEmpty = 0;
         if (ch) rows += ch;
