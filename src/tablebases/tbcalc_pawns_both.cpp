@@ -30,21 +30,6 @@ CFrame FrameB(const square* psqW, const square* psqB, int fInvert) {
   return Normalise<true>(psqB[0], psqW[0], fInvert);
 }
 
-// Pawns of the side not to move: their places among the 48 pawn squares, counted against
-// the mover's pawns below them; two or three of them as an unordered set.
-template <typename... Squares>
-INDEX IPawnCount(square sq, Squares... sqMoverPawns) {
-  return IPlainCount(sq - 8, (sqMoverPawns - 8)...);
-}
-template <typename... Squares>
-INDEX IPawnPair(square sq1, square sq2, Squares... sqMoverPawns) {
-  return IPlainPair(sq1 - 8, sq2 - 8, (sqMoverPawns - 8)...);
-}
-template <typename... Squares>
-INDEX IPawnTriple(square sq1, square sq2, square sq3, Squares... sqMoverPawns) {
-  return IPlainTriple(sq1 - 8, sq2 - 8, sq3 - 8, (sqMoverPawns - 8)...);
-}
-
 INDEX T1(int x) { return rgcOneManTotalPawns[x]; }
 INDEX T2(int x, int y) { return rgcPairTotalPawns[x][y]; }
 INDEX T3(int x, int y, int z) { return rgcTripleTotalPawns[x][y][z]; }

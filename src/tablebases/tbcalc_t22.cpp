@@ -10,7 +10,7 @@ INDEX T22<piw1, pib1>::IndCalcW(const square* psqW, const square* psqB, square, 
   const square sqW = n.Map(psqW[4 * piw1]), sqB = n.Map(psqB[4 * pib1]);
   const INDEX iW = IKeyMen<piw1>(n, sqW);
   // A black pawn takes one of its 48 squares, whatever the other men.
-  if constexpr (pib1 == x_piecePawn) return iW * 48 + (sqB - 8);
+  if constexpr (pib1 == x_piecePawn) return iW * 48 + IPawnCount(sqB);
   else return iW * 61 + IPlainCount(sqB, n.sqF, n.sqO, sqW);
 }
 

@@ -14,7 +14,7 @@ INDEX T32<piw1, piw2, pib1>::IndCalcW(const square* psqW, const square* psqB, sq
   const square sq1 = n.Map(psqW[i1]), sq2 = n.Map(psqW[i2]);
   const square sqM = n.Map(psqB[4 * pib1]);
   const INDEX iPair = IKeyMen<piw1, piw2>(n, sq1, sq2);
-  if constexpr (pib1 == x_piecePawn) return iPair * 48 + (sqM - 8);
+  if constexpr (pib1 == x_piecePawn) return iPair * 48 + IPawnCount(sqM);
   else return iPair * 60 + IPlainCount(sqM, n.sqF, n.sqO, sq1, sq2);
 }
 
@@ -30,11 +30,11 @@ INDEX T32<piw1, piw2, pib1>::IndCalcB(const square* psqW, const square* psqB, sq
   const square sqM = n.Map(psqB[4 * pib1]);
   if constexpr (piw1 == x_piecePawn) {
     // Two white pawns by their squares alone.
-    return IKeyMen<pib1>(n, sqM) * IBin2(48) + IPlainPair(sq1 - 8, sq2 - 8);
+    return IKeyMen<pib1>(n, sqM) * IBin2(48) + IPawnPair(sq1, sq2);
   } else if constexpr (piw2 == x_piecePawn) {
     // The piece beside the four others, its pawn included; the pawn by its square.
     return IKeyMen<pib1>(n, sqM) * (60 * 48) + IPlainCount(sq1, n.sqF, n.sqO, sq2, sqM) * 48 +
-           (sq2 - 8);
+           IPawnCount(sq2);
   } else {
     // Two pieces beside the kings and the black man; a black pawn is numbered in the
     // frame mirrored top to bottom.

@@ -15,10 +15,10 @@ INDEX IAddOtherMen(INDEX iKey, const CNormalised<fPawns>& n, square sqX1, square
   constexpr bool fLike = a1 == a2;
   if constexpr (a1 == x_piecePawn) {
     // Two pawns by their squares alone.
-    return iKey * IBin2(48) + IPlainPair(sqA1 - 8, sqA2 - 8);
+    return iKey * IBin2(48) + IPawnPair(sqA1, sqA2);
   } else if constexpr (a2 == x_piecePawn) {
     // The pawn by its square, the major digit; the piece beside it and the four others.
-    return (iKey * 48 + (sqA2 - 8)) * 59 + IPlainCount(sqA1, n.sqF, n.sqO, sqX1, sqX2, sqA2);
+    return (iKey * 48 + IPawnCount(sqA2)) * 59 + IPlainCount(sqA1, n.sqF, n.sqO, sqX1, sqX2, sqA2);
   } else if constexpr (fPawns && !fLike) {
     // Unlike pieces beside the mover's pawns: the second is the major digit.
     return iKey * CPlainTwo<false, 4> + IPlainTwo<false>(sqA2, sqA1, n.sqF, n.sqO, sqX1, sqX2);

@@ -34,14 +34,14 @@ template <int t1, int t2>
 INDEX IAddWhiteWithPawns(INDEX k, square sqF, square sqO, square sqM, square sq1, square sq2,
                          square sq3) {
   if constexpr (t1 == x_piecePawn) {
-    return k * IBin3(48) + IPlainTriple(sq1 - 8, sq2 - 8, sq3 - 8);
+    return k * IBin3(48) + IPawnTriple(sq1, sq2, sq3);
   } else if constexpr (t2 == x_piecePawn) {
     return (k * 59 + IPlainCount(sq1, sqF, sqO, sqM, sq2, sq3)) * IBin2(48) +
-           IPlainPair(sq2 - 8, sq3 - 8);
+           IPawnPair(sq2, sq3);
   } else {
     constexpr bool fLike = t1 == t2;
     return (k * CPlainTwo<fLike, 4> + IPlainTwo<fLike>(sq1, sq2, sqF, sqO, sqM, sq3)) * 48 +
-           (sq3 - 8);
+           IPawnCount(sq3);
   }
 }
 
@@ -59,7 +59,7 @@ INDEX T42<piw1, piw2, piw3, pib1>::IndCalcW(const square* psqW, const square* ps
   const square sq3 = n.Map(psqW[iManSlot<2, piw1, piw2, piw3>]);
   const square sqM = n.Map(psqB[4 * pib1]);
   const INDEX iKey = IKeyMen<piw1, piw2, piw3>(n, sq1, sq2, sq3);
-  if constexpr (pib1 == x_piecePawn) return iKey * 48 + (sqM - 8);
+  if constexpr (pib1 == x_piecePawn) return iKey * 48 + IPawnCount(sqM);
   else return iKey * 59 + IPlainCount(sqM, n.sqF, n.sqO, sq1, sq2, sq3);
 }
 

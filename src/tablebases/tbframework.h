@@ -299,6 +299,23 @@ inline INDEX IPlainTriple(square sq1, square sq2, square sq3, Squares... others)
          IBin3(IPlainCount(sq3, others...));
 }
 
+// Pawns of the side not to move by their places among the 48 pawn squares, counted against
+// the listed pawns of the mover below them; two or three of them as an unordered set.
+template <typename... Squares>
+inline INDEX IPawnCount(square sq, Squares... sqMoverPawns) {
+  return IPlainCount(sq - 8, (sqMoverPawns - 8)...);
+}
+
+template <typename... Squares>
+inline INDEX IPawnPair(square sq1, square sq2, Squares... sqMoverPawns) {
+  return IPlainPair(sq1 - 8, sq2 - 8, (sqMoverPawns - 8)...);
+}
+
+template <typename... Squares>
+inline INDEX IPawnTriple(square sq1, square sq2, square sq3, Squares... sqMoverPawns) {
+  return IPlainTriple(sq1 - 8, sq2 - 8, sq3 - 8, (sqMoverPawns - 8)...);
+}
+
 // Two men of the side not to move counted plainly beside k other squares: like men as a
 // set; unlike men with the first as the major digit, the second counted beside it too.
 // CPlainTwo is the number of values.
