@@ -22,11 +22,7 @@ std::vector<Sample> Samples(const char* szTable, color stm, bool fEnPassant) {
     if (n++ % 7 == 0) rgs.push_back({pl, sqEnP});
     return rgs.size() < 4096;
   };
-  if (fEnPassant)
-    tbtest::ForEachLegalEnPassantWithKings(mat, stm, sqWk, sqBk, fnKeep);
-  else
-    tbtest::ForEachLegalWithKings(mat, stm, sqWk, sqBk,
-                                  [&](const tbtest::TbPlacement& pl) { return fnKeep(pl, XX); });
+  tbtest::ForEachLegalWithKings(mat, stm, sqWk, sqBk, fEnPassant, fnKeep);
   return rgs;
 }
 
