@@ -266,13 +266,16 @@ DatacompFile WriteDatacomp(const std::vector<unsigned char>& data,
   return file;
 }
 
-bool WriteDatacompFile(const std::string& path, const std::vector<unsigned char>& data,
-                       const DatacompOptions& options) {
-  const DatacompFile file = WriteDatacomp(data, options);
+bool WriteBytesFile(const std::string& path, const std::vector<unsigned char>& bytes) {
   FILE* fp = fopen(path.c_str(), "wb");
   if (!fp) return false;
-  const bool ok = fwrite(file.bytes.data(), 1, file.bytes.size(), fp) == file.bytes.size();
+  const bool ok = fwrite(bytes.data(), 1, bytes.size(), fp) == bytes.size();
   return fclose(fp) == 0 && ok;
+}
+
+bool WriteDatacompFile(const std::string& path, const std::vector<unsigned char>& data,
+                       const DatacompOptions& options) {
+  return WriteBytesFile(path, WriteDatacomp(data, options).bytes);
 }
 
 bool CompressTableFiles(const std::string& dir) {
@@ -297,4 +300,11 @@ void RefreshHeaderCrc(std::vector<unsigned char>& bytes) {
 
 FILE* OpenBytes(const std::vector<unsigned char>& bytes) {
   return fmemopen(const_cast<unsigned char*>(bytes.data()), bytes.size(), "rb");
+}
+
+std::vector<unsigned char> BitsOf(const std::string& text) {
+  BitWriter bits;
+  for (char c : text)
+    if (c != ' ') bits.Put(c == '1', 1);
+  return bits.Bytes();
 }

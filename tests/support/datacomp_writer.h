@@ -28,6 +28,7 @@ struct DatacompFile {
 // Writes data (not empty) as blocks of 8192 bytes under one static Huffman code.
 DatacompFile WriteDatacomp(const std::vector<unsigned char>& data,
                            const DatacompOptions& options = {});
+bool WriteBytesFile(const std::string& path, const std::vector<unsigned char>& bytes);
 bool WriteDatacompFile(const std::string& path, const std::vector<unsigned char>& data,
                        const DatacompOptions& options = {});
 // Replaces every plain table file (".nbw", ".nbb") in dir by its compressed form (the same
@@ -35,5 +36,8 @@ bool WriteDatacompFile(const std::string& path, const std::vector<unsigned char>
 bool CompressTableFiles(const std::string& dir);
 // Recomputes the header checksum after a header field was changed on purpose.
 void RefreshHeaderCrc(std::vector<unsigned char>& bytes);
+// Bits given as text ('0', '1'; spaces ignored), most significant first, padded with zeros
+// to whole bytes.
+std::vector<unsigned char> BitsOf(const std::string& text);
 // A read-only stream over bytes (which must outlive it).
 FILE* OpenBytes(const std::vector<unsigned char>& bytes);

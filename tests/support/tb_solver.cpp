@@ -5,6 +5,7 @@
 #include "support/tb_writer.h"
 #include "tablebases/tbdesc.h"
 #include "tablebases/tbframework.h"
+#include "tablebases/tbprobe.h"
 
 namespace {
 
@@ -175,18 +176,19 @@ int ScoreOfPlies(int v) {
   return 0;
 }
 
+// The stored byte of a move score in an 8-bit table.
+int TbtStoredByte(int score) {
+  if (score > 0) return 127 - score;
+  if (score < 0) return -score - 1 - 126;
+  return 0;
+}
+
 }  // namespace
 
 int SolvedScore(int piece, square wk, square bk, square sq, color side) {
   VSolve(piece);
   int16_t v = rgTable[piece].rgv[side][Pos(wk, bk, sq)];
   return v == vIllegal ? iSolvedIllegal : ScoreOfPlies(v);
-}
-
-int TbtStoredByte(int score) {
-  if (score > 0) return 127 - score;
-  if (score < 0) return -score - 1 - 126;
-  return 0;
 }
 
 bool FWriteSolvedTables(const std::string& dir) {
@@ -212,4 +214,22 @@ bool FWriteSolvedTables(const std::string& dir) {
     }
   }
   return true;
+}
+
+int IProbeKingAndMan(int piece, square wk, square bk, square sq, color side,
+                     bool fColoursExchanged) {
+  int rgc[10] = {};
+  square rgsqW[24] = {wk}, rgsqB[24] = {bk};
+  rgc[piece - 1] = 1;
+  rgsqW[4 * piece] = sq;
+  if (fColoursExchanged) {
+    std::swap(rgc[piece - 1], rgc[piece + 4]);
+    rgsqW[0] = bk ^ 56;
+    rgsqB[0] = wk ^ 56;
+    rgsqB[4 * piece] = sq ^ 56;
+    rgsqW[4 * piece] = 0;
+    side = 1 - side;
+  }
+  int score = 12345;  // a probe that answers must write its score
+  return FTbProbe(rgc, rgsqW, rgsqB, side, 0, &score) ? score : iSolvedIllegal;
 }

@@ -12,9 +12,12 @@ constexpr int iSolvedIllegal = -100000;
 // piece is the white man's type (1 pawn .. 5 queen); squares 0..63.
 int SolvedScore(int piece, square wk, square bk, square sq, color side);
 
-// The stored byte of a move score in an 8-bit table.
-int TbtStoredByte(int score);
-
 // Writes both sides of the five tables into dir as plain files; false when two positions
 // of one index disagree, an index lies beyond the side's positions, or a write fails.
 bool FWriteSolvedTables(const std::string& dir);
+
+// Probes king and man against king through the probe entry: the man of type piece on sq
+// white, or with fColoursExchanged black on the board turned top to bottom. The move score,
+// or iSolvedIllegal when the probe fails.
+int IProbeKingAndMan(int piece, square wk, square bk, square sq, color side,
+                     bool fColoursExchanged = false);

@@ -58,3 +58,16 @@ int CFakeTables::Add(const char* szName, bool fWhiteToMove, bool fBlackToMove) {
   if (fBlackToMove && !(tbd.flags & fSymmetric)) tbd.rgszExtentName[1][0] = szFakeFile;
   return iTb;
 }
+
+SearchContext ContextOf(std::initializer_list<std::pair<Square, PieceCode>> white,
+                        std::initializer_list<std::pair<Square, PieceCode>> black) {
+  SearchContext context{};
+  for (int colour : {0, 1}) {
+    int i = 0;
+    for (auto [sq, pc] : colour ? black : white) {
+      context.PieceList[colour][i++] = sq;
+      if (sq != CapturedSquare) context.Board[sq] = pc | (colour ? BlackBit : 0);
+    }
+  }
+  return context;
+}

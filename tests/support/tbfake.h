@@ -2,7 +2,9 @@
 // probe road can be tested before (or without) table files. Restores every descriptor it
 // touched, and frees the counter tree, when it goes out of scope.
 #pragma once
+#include <utility>
 #include <vector>
+#include "position/search_context.h"
 #include "tablebases/tbdesc.h"
 
 // What the last fake calculator call received.
@@ -36,3 +38,8 @@ class CFakeTables {
 };
 
 int ITbOfName(const char* szName);
+
+// An engine search context holding the men of each colour (engine squares and piece codes,
+// king first); a man on CapturedSquare stands in the list only.
+SearchContext ContextOf(std::initializer_list<std::pair<Square, PieceCode>> white,
+                        std::initializer_list<std::pair<Square, PieceCode>> black);

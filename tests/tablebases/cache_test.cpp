@@ -1,34 +1,21 @@
-// The chunk cache: values read from plain files, LRU and bucket order, eviction, read
-// errors, split tables and files beyond 2^31 bytes.
+// The chunk cache: values read from plain and compressed files, LRU and bucket order,
+// eviction, read errors, split tables and files beyond 2^31 bytes.
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <atomic>
 #include <cstdlib>
 #include <new>
 #include <vector>
+#include "support/alloc_hooks.h"
+#include "support/datacomp_reader.h"
 #include "support/datacomp_writer.h"
+#include "support/sample_data.h"
 #include "support/tb_state.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
+#include "tablebases/tbdecode.h"
 #include "tablebases/tbfiles.h"
 
-// Counts the allocations made through operator new, to show that a hit makes none.
-static std::atomic<long> cNews{0};
-void* operator new(std::size_t cb) {
-  cNews++;
-  if (void* pv = std::malloc(cb ? cb : 1)) return pv;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t cb) { return operator new(cb); }
-void* operator new(std::size_t cb, const std::nothrow_t&) noexcept {
-  cNews++;
-  return std::malloc(cb ? cb : 1);
-}
-void* operator new[](std::size_t cb, const std::nothrow_t& nt) noexcept { return operator new(cb, nt); }
-void operator delete(void* pv) noexcept { std::free(pv); }
-void operator delete[](void* pv) noexcept { std::free(pv); }
-void operator delete(void* pv, std::size_t) noexcept { std::free(pv); }
-void operator delete[](void* pv, std::size_t) noexcept { std::free(pv); }
 
 namespace {
 
@@ -135,9 +122,9 @@ TEST_F(CacheTest, AHitAllocatesNothing) {
   UseSlots(2);
   PlainSide(0, 2 * cbTbChunk);
   TbtProbeTable(iTbPlain, 0, 1, 0);
-  long c = cNews;
+  long c = cAllocations;
   for (unsigned i = 0; i < 1000; i++) TbtProbeTable(iTbPlain, 0, 1, i);
-  EXPECT_EQ(cNews, c);
+  EXPECT_EQ(cAllocations, c);
 }
 
 TEST_F(CacheTest, AMissingExtentFailsAndItsSlotIsHandedOutNext) {
@@ -240,34 +227,54 @@ TEST_F(CacheTest, NoFreeDecodeBufferGivesNoValueAndKeepsTheName) {
   EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 0, 0), TbtPattern(0));
 }
 
-// A compressed side: its short last block ends the values, every decode buffer goes back
-// to the pool, and a block damaged after registration drops the extent's name.
-TEST_F(CacheTest, CompressedSidesEndWithTheirLastBlockAndDropDamagedNames) {
-  INDEX cb = 2 * cbTbChunk + 100;
-  guard.SetPositions(iTbPlain, cb, 0);
-  std::vector<unsigned char> rgb(cb);
-  for (INDEX i = 0; i < cb; i++) rgb[i] = (unsigned char)(i % 9 < 4 ? i % 3 : TbtPattern(i));
-  DatacompFile file = WriteDatacomp(rgb);
-  ASSERT_FALSE(file.blockStored[1]);
-  std::string path = dir.File("kqk_nbw.emd");
-  auto write = [&] {
-    FILE* fp = fopen(path.c_str(), "wb");
-    ASSERT_EQ(fwrite(file.bytes.data(), 1, file.bytes.size(), fp), file.bytes.size());
-    fclose(fp);
-  };
-  write();
+// Compressed sides read like plain ones through two slots: coded and stored blocks, the
+// short last block ending the values, every decode buffer back in the pool.
+TEST_F(CacheTest, CompressedSidesReadLikePlainOnes) {
+  const INDEX cb = 6 * cbTbChunk + 100;
+  guard.SetPositions(iTbPlain, cb, cb);
+  std::vector<unsigned char> rgb[2] = {TableLikeBytes(cb, 1), TableLikeBytes(cb, 2)};
+  const std::vector<unsigned char> noise = RandomBytes(cbTbChunk, 3);
+  std::copy(noise.begin(), noise.end(), rgb[1].begin() + cbTbChunk);  // a stored block
+  ASSERT_TRUE(WriteDatacompFile(dir.File("kqk.nbw.emd"), rgb[0]));
+  ASSERT_TRUE(WriteDatacompFile(dir.File("kqknbb.emd"), rgb[1]));
   VTbRelease();
   ASSERT_EQ(ITbInit(dir.Path().c_str(), 1024), 3);
+  EXPECT_GT(cbDecodeAllocated, 2 * sizeof(decode_info));
+  UseSlots(2);  // nearly every probe below misses
+  for (color side : {0, 1}) {
+    for (INDEX i = 0; i < cb; i += 89 + 8 * side)
+      ASSERT_EQ(TbtProbeTable(iTbPlain, side, i / cbTbChunk, unsigned(i % cbTbChunk)),
+                int(int8_t(rgb[side][i])))
+          << side << " " << i;
+    EXPECT_EQ(TbtProbeTable(iTbPlain, side, 6, 99), int(int8_t(rgb[side].back())));
+    EXPECT_EQ(TbtProbeTable(iTbPlain, side, 6, 100), 32767);
+    EXPECT_EQ(TbtProbeTable(iTbPlain, side, 7, 0), 32767);  // no such block
+  }
+  for (decode_block* pdb : rgpdbDecodePool) EXPECT_NE(pdb, nullptr);
+}
+
+// A damaged block, or one cut off after registration, costs only the probes that need it:
+// the extent's name goes, the open file and the cached chunks still serve.
+TEST_F(CacheTest, DamagedCompressedBlocksGiveNoValueOnly) {
+  const INDEX cb = 4 * cbTbChunk + 100;
+  guard.SetPositions(iTbPlain, cb, 0);
+  const std::vector<unsigned char> data = TableLikeBytes(cb, 4);
+  DatacompFile file = WriteDatacomp(data);
+  ASSERT_FALSE(file.blockStored[1]);
+  std::fill(file.bytes.begin() + file.blockStart[1], file.bytes.begin() + file.blockStart[2], 0);
+  ASSERT_NE(ReadDatacomp(file.bytes, nullptr), 0);
+  const std::string path = dir.File("kqk.nbw.emd");
+  ASSERT_TRUE(WriteBytesFile(path, file.bytes));
+  VTbRelease();
+  ASSERT_EQ(ITbInit(dir.Path().c_str(), 1024), 3);
+  ASSERT_EQ(truncate(path.c_str(), off_t(file.blockStart[3] + 3)), 0);  // block 3 cut short
   UseSlots(4);
-  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 2, 99), int(int8_t(rgb[cb - 1])));
-  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 2, 100), 32767);
-  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 3, 0), 32767);  // no such block
-  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 0, 7), int(int8_t(rgb[7])));
-  file.bytes.resize(file.blockStart[1] + 3);  // block 1 cut short
-  write();
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 0, 5), int(int8_t(data[5])));
   EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 1, 5), 32767);
   EXPECT_EQ(rgtbdDesc[iTbPlain].rgszExtentName[0][0], nullptr);
-  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 0, 8), int(int8_t(rgb[8])));  // still cached
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 2, 5), int(int8_t(data[2 * cbTbChunk + 5])));
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 3, 5), 32767);
+  EXPECT_EQ(TbtProbeTable(iTbPlain, 0, 0, 8), int(int8_t(data[8])));  // still cached
   for (decode_block* pdb : rgpdbDecodePool) EXPECT_NE(pdb, nullptr);
 }
 

@@ -8,11 +8,11 @@
 #include <thread>
 #include <vector>
 #include "support/datacomp_writer.h"
+#include "support/tb_solver.h"
 #include "support/tb_state.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbcache.h"
 #include "tablebases/tbfiles.h"
-#include "tablebases/tbprobe.h"
 
 namespace {
 
@@ -80,14 +80,7 @@ void ExpectConcurrentProbesAgree(const std::string& dir) {
     bool fApart = std::abs(p.wk % 8 - p.bk % 8) > 1 || std::abs(p.wk / 8 - p.bk / 8) > 1;
     if (fApart && p.sq != p.wk && p.sq != p.bk) rgProbe.push_back(p);
   }
-  auto score = [](const Probe& p) {
-    int rgc[10] = {};
-    rgc[p.piece - 1] = 1;
-    square rgsqW[24] = {p.wk}, rgsqB[24] = {p.bk};
-    rgsqW[4 * p.piece] = p.sq;
-    int s = 12345;
-    return FTbProbe(rgc, rgsqW, rgsqB, p.side, 0, &s) ? s : -12345;
-  };
+  auto score = [](const Probe& p) { return IProbeKingAndMan(p.piece, p.wk, p.bk, p.sq, p.side); };
   for (Probe& p : rgProbe) p.score = score(p);
 
   std::atomic<int> cWrong{0};
@@ -106,24 +99,17 @@ void ExpectConcurrentProbesAgree(const std::string& dir) {
   VTbRelease();
 }
 
-TEST(CacheThreads, ConcurrentWholeProbesOfPlainFilesAgreeWithOneThread) {
-  CTempDir dir;
-  for (int iTb : {4, 5})
-    for (color side = 0; side < 2; side++) ASSERT_TRUE(FWriteTbSide(dir.Path(), iTb, side, TbtPattern));
-  ExpectConcurrentProbesAgree(dir.Path());
-}
-
-TEST(CacheThreads, ConcurrentWholeProbesOfCompressedFilesAgreeWithOneThread) {
-  CTempDir dir;
-  for (int iTb : {4, 5}) {
-    for (color side = 0; side < 2; side++) {
-      std::vector<unsigned char> rgb(rgtbdDesc[iTb].positions[side]);
-      for (size_t i = 0; i < rgb.size(); i++) rgb[i] = (unsigned char)(i % 97 < 50 ? i % 5 : TbtPattern(i));
-      std::string path = TbExtentPath(dir.Path(), iTb, side, 0) + ".emd";
-      ASSERT_TRUE(WriteDatacompFile(path, rgb));
-    }
+TEST(CacheThreads, ConcurrentWholeProbesOfPlainAndCompressedFilesAgreeWithOneThread) {
+  // Runs of small values among the pattern, so that most compressed blocks are coded.
+  auto value = [](INDEX i) { return i % 97 < 50 ? int(i % 5) : TbtPattern(i); };
+  for (bool fCompressed : {false, true}) {
+    SCOPED_TRACE(fCompressed ? "compressed" : "plain");
+    CTempDir dir;
+    for (int iTb : {4, 5})
+      for (color side = 0; side < 2; side++) ASSERT_TRUE(FWriteTbSide(dir.Path(), iTb, side, value));
+    ASSERT_TRUE(!fCompressed || CompressTableFiles(dir.Path()));
+    ExpectConcurrentProbesAgree(dir.Path());
   }
-  ExpectConcurrentProbesAgree(dir.Path());
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
-// The header parse refuses damaged files; checksum, Huffman tables and code lengths.
+// The header parse refuses damaged files and survives failed allocations; checksum, Huffman
+// tables and code lengths.
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include "support/alloc_hooks.h"
 #include "support/datacomp_reader.h"
 #include "support/datacomp_writer.h"
+#include "support/sample_data.h"
 #include "tablebases/tbbits.h"
 #include "tablebases/tbdecode.h"
 
@@ -22,23 +25,10 @@ int Open(const Bytes& bytes) {
   return err;
 }
 
-Bytes SmallFile() {
+DatacompFile SmallFile() {
   Bytes data(3 * 8192 + 77);
   for (size_t i = 0; i < data.size(); i++) data[i] = uint8_t((i / 13) % 7 * (i % 3));
-  return WriteDatacomp(data).bytes;
-}
-
-// Bits given as text, most significant first, padded with zeros to whole bytes.
-Bytes BitsOf(const std::string& text) {
-  Bytes b((text.size() + 7) / 8, 0);
-  int i = 0;
-  for (char c : text) {
-    if (c == ' ') continue;
-    if (c == '1') b[i / 8] |= uint8_t(0x80 >> (i % 8));
-    i++;
-  }
-  b.resize((i + 7) / 8);
-  return b;
+  return WriteDatacomp(data);
 }
 
 TEST(DecodeChecksum, CheckValues) {
@@ -64,10 +54,10 @@ TEST(DecodeChecksum, SixteenBytesAtOnceEqualsByteSteps) {
 }
 
 TEST(DecodeHeader, EveryBitOfTheHeaderIsChecked) {
-  const Bytes good = SmallFile();
+  const DatacompFile file = SmallFile();
+  const Bytes& good = file.bytes;
   ASSERT_EQ(Open(good), 0);
-  const uint32_t h = uint32_t(good[64]) << 24 | good[65] << 16 | good[66] << 8 | good[67];
-  for (uint32_t i = 0; i < h; i++) {
+  for (uint32_t i = 0; i < file.headerLength; i++) {
     for (int bit = 0; bit < 8; bit++) {
       Bytes bad = good;
       bad[i] ^= uint8_t(1 << bit);
@@ -77,7 +67,9 @@ TEST(DecodeHeader, EveryBitOfTheHeaderIsChecked) {
 }
 
 TEST(DecodeHeader, FixedFieldsAreChecked) {
-  const Bytes good = SmallFile();
+  const DatacompFile file = SmallFile();
+  const Bytes& good = file.bytes;
+  const uint32_t h = file.headerLength;
   auto withField = [&](size_t at, std::initializer_list<unsigned char> v) {
     Bytes b = good;
     std::copy(v.begin(), v.end(), b.begin() + at);
@@ -104,7 +96,6 @@ TEST(DecodeHeader, FixedFieldsAreChecked) {
   longHeader[64] = 0x7F;  // longer than the file
   EXPECT_EQ(Open(longHeader), comp_err_header_read);
   EXPECT_EQ(Open(Bytes(good.begin(), good.begin() + 79)), comp_err_header_read);
-  const uint32_t h = uint32_t(good[66]) << 8 | good[67];
   EXPECT_EQ(Open(Bytes(good.begin(), good.begin() + h - 1)), comp_err_header_read);
   EXPECT_EQ(Open(Bytes(good.begin(), good.begin() + h)), 0);  // blocks are read later
 }
@@ -112,13 +103,13 @@ TEST(DecodeHeader, FixedFieldsAreChecked) {
 // Garbage code-length sections under a valid checksum: refused, or accepted and then
 // decoded without a crash.
 TEST(DecodeHeader, GarbageCodeLengths) {
-  const Bytes good = SmallFile();
-  const uint32_t h = uint32_t(good[66]) << 8 | good[67];
+  const DatacompFile file = SmallFile();
+  const uint32_t h = file.headerLength;
   const size_t ibCode = 80 + 8 * 4 + ((4 + 25) * 13 + 7) / 8;
   std::mt19937 rng(1);
   int cRefused = 0;
   for (int trial = 0; trial < 300; trial++) {
-    Bytes b = good;
+    Bytes b = file.bytes;
     for (size_t i = ibCode; i < h - 4; i++) b[i] = uint8_t(rng());
     b[ibCode] &= 0x7F;  // not the all-zero flag
     RefreshHeaderCrc(b);
@@ -129,6 +120,23 @@ TEST(DecodeHeader, GarbageCodeLengths) {
     }
   }
   EXPECT_GT(cRefused, 100);
+}
+
+TEST(DecodeHeader, FailedAllocationsFailTheOpenOnly) {
+  const DatacompFile file = WriteDatacomp(TableLikeBytes(5 * 8192, 1));
+  FILE* fp = OpenBytes(file.bytes);
+  decode_info* info = nullptr;
+  for (int cAllowed : {0, 1}) {  // the header copy, then the decode_info
+    cNothrowUntilFailure = cAllowed;
+    EXPECT_EQ(comp_open_file(&info, fp), comp_err_no_memory);
+    EXPECT_EQ(info, nullptr);
+  }
+  cNothrowUntilFailure = 0;
+  EXPECT_EQ(comp_alloc_block(), nullptr);
+  cNothrowUntilFailure = -1;
+  ASSERT_EQ(comp_open_file(&info, fp), 0);
+  comp_free_info(info);
+  fclose(fp);
 }
 
 TEST(DecodeHuffman, CreateRefusesBadLengths) {

@@ -206,9 +206,7 @@ TEST(Descriptors, TellingRowsAndStatedCounts) {
   ExpectPositions("kpk", 81664, 84012);
   ExpectPositions("kqk", 25629, 28644);
   ExpectPositions("kqkq", 1563735, 1563735);
-  ExpectPositions("kppkp", 84219361, 89391280);
   ExpectPositions("knnknn", 1301488080, 1301488080);
-  ExpectPositions("kppkpp", 1917741812, 1917741812);
   ExpectPositions("krbkbn", 5644742400, 5489194800);
   ExpectPositions("kqqpkq", 7297961576, 8514011520);
   // One man against the lone king and one man a side.

@@ -1,15 +1,15 @@
-// End to end: tables solved by retrograde analysis, written as real files, probed through
-// the engine; and the solver itself checked against known facts.
+// End to end: tables solved by retrograde analysis, written as real files (plain and
+// compressed), probed through the engine; and the solver itself checked against known facts.
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include "support/datacomp_writer.h"
 #include "support/engine_process.h"
 #include "support/tb_solver.h"
 #include "support/tb_writer.h"
 #include "tablebases/tbfiles.h"
-#include "tablebases/tbprobe.h"
 
 namespace {
 
@@ -50,14 +50,6 @@ TEST(Solver, SinglePositions) {
   EXPECT_EQ(SolvedScore(4, Sq("a1"), Sq("h8"), Sq("h1"), 0), iSolvedIllegal);
 }
 
-TEST(Solver, StoredBytes) {
-  EXPECT_EQ(TbtStoredByte(1), 126);
-  EXPECT_EQ(TbtStoredByte(126), 1);
-  EXPECT_EQ(TbtStoredByte(0), 0);
-  EXPECT_EQ(TbtStoredByte(-1), -126);
-  EXPECT_EQ(TbtStoredByte(-126), -1);
-}
-
 // A position of king and man against king, either colour strong, for playing games against
 // the engine with the solution as the referee.
 struct CGame {
@@ -72,27 +64,20 @@ struct CGame {
     return SolvedScore(piece, sqStrongK ^ m, sqWeakK ^ m, sqMan ^ m, fStrongToMove ? 0 : 1);
   }
   std::string Fen() const {
+    char rgch[64] = {};
+    rgch[sqStrongK] = fStrongWhite ? 'K' : 'k';
+    rgch[sqWeakK] = fStrongWhite ? 'k' : 'K';
+    rgch[sqMan] = char("?PNBRQ"[piece] + (fStrongWhite ? 0 : 32));
     std::string rows;
-    const char* szMen = "?PNBRQ";
     for (int r = 7; r >= 0; r--) {
-      int cEmpty = 0;
-      for (int f = 0; f < 8; f++) {
-        square sq = r * 8 + f;
-        char ch = 0;
-        if (sq == sqStrongK) ch = 'K';
-        if (sq == sqWeakK) ch = 'k';
-        if (sq == sqMan) ch = szMen[piece];
-        if (ch && sq != sqWeakK && !fStrongWhite) ch = char(ch + 32);
-        if (ch && sq == sqWeakK && !fStrongWhite) ch = 'K';
-        if (!ch) {
-          cEmpty++;
-          continue;
-        }
+      for (int f = 0, cEmpty = 0; f < 8; f++) {
+        char ch = rgch[r * 8 + f];
+        if (!ch) cEmpty++;
+        if (!ch && f < 7) continue;
         if (cEmpty) rows += char('0' + cEmpty);
         cEmpty = 0;
-        rows += ch;
+        if (ch) rows += ch;
       }
-      if (cEmpty) rows += char('0' + cEmpty);
       if (r) rows += '/';
     }
     bool fWhiteToMove = fStrongToMove == fStrongWhite;
@@ -147,18 +132,16 @@ long TbHits(const std::string& line) {
   return i == std::string::npos ? -1 : std::stol(line.substr(i + 8));
 }
 
-class EndgamePlay : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    pdir = new CTempDir;
-    ASSERT_TRUE(FWriteSolvedTables(pdir->Path()));
-  }
-  static void TearDownTestSuite() {
-    delete pdir;
-    pdir = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(engine.Started()); }
+// The solved tables in a folder, as plain files or compressed (plain files removed).
+bool FWriteTables(const std::string& dir, bool fCompressed) {
+  return FWriteSolvedTables(dir) && (!fCompressed || CompressTableFiles(dir));
+}
+
+// A fresh engine whose NalimovPath names the tables.
+class CPlay {
+ public:
   void Ready(const std::string& path, int cacheMB = 1) {
+    ASSERT_TRUE(engine.Started());
     engine.Send("setoption name NalimovPath value " + path);
     engine.Send("setoption name NalimovCache value " + std::to_string(cacheMB));
     engine.Send("isready");
@@ -199,81 +182,107 @@ class EndgamePlay : public ::testing::Test {
     EXPECT_EQ(game.Score(), -1) << moves;  // mated
   }
 
-  static CTempDir* pdir;
   EngineProcess engine;
 };
-CTempDir* EndgamePlay::pdir = nullptr;
 
-TEST_F(EndgamePlay, QueenMatesInTheTrueNumberOfMoves) {
-  Ready(pdir->Path());
-  PlayOutMate(GameWithScore(5, true, true, 10));
-}
+// Every case runs on the plain tables and on the same tables compressed, with the same
+// expected answers. Both folders are written once: the solution costs seconds.
+class EndgamePlay : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    for (bool fCompressed : {false, true}) {
+      rgpdir[fCompressed] = new CTempDir;
+      ASSERT_TRUE(FWriteTables(rgpdir[fCompressed]->Path(), fCompressed));
+    }
+  }
+  static void TearDownTestSuite() {
+    for (CTempDir*& pdir : rgpdir) delete pdir, pdir = nullptr;
+  }
+  // Runs fn(folder, name suffix of the files) with a fresh engine for each form.
+  template <typename Fn>
+  void ForEachForm(Fn fn) {
+    for (bool fCompressed : {false, true}) {
+      SCOPED_TRACE(fCompressed ? "compressed tables" : "plain tables");
+      CPlay play;
+      fn(play, rgpdir[fCompressed]->Path(), std::string(fCompressed ? ".emd" : ""));
+    }
+  }
 
-TEST_F(EndgamePlay, RookMatesWithTheColoursExchanged) {
-  Ready(pdir->Path());
-  PlayOutMate(GameWithScore(4, false, true, 16));
+  static CTempDir* rgpdir[2];
+};
+CTempDir* EndgamePlay::rgpdir[2] = {};
+
+TEST_F(EndgamePlay, QueenAndRookMateInTheTrueNumberOfMoves) {
+  ForEachForm([](CPlay& play, const std::string& dir, const std::string&) {
+    play.Ready(dir);
+    play.PlayOutMate(GameWithScore(5, true, true, 10));
+    play.PlayOutMate(GameWithScore(4, false, true, 16));  // colours exchanged
+  });
 }
 
 TEST_F(EndgamePlay, TheLosingSideSeesItsMateAndAPawnEndingIsADraw) {
-  Ready(pdir->Path(), 256);
-  std::string best;
-  CGame lost = GameWithScore(4, true, false, -13);  // black to move, mated in 12
-  std::string info = Search(lost, "", &best);
-  EXPECT_TRUE(Has(info, " score mate -12 ")) << info;
-  EXPECT_GT(TbHits(info), 0) << info;
-  CGame drawn{1, Sq("c6"), Sq("a8"), Sq("a5"), true, false};
-  ASSERT_EQ(drawn.Score(), 0);
-  info = Search(drawn, "", &best);
-  size_t i = info.find(" score cp ");
-  ASSERT_NE(i, std::string::npos) << info;
-  EXPECT_LE(std::abs(std::stoi(info.substr(i + 10))), 1) << info;  // a draw, by material
+  ForEachForm([](CPlay& play, const std::string& dir, const std::string&) {
+    play.Ready(dir, 256);
+    std::string best;
+    CGame lost = GameWithScore(4, true, false, -13);  // black to move, mated in 12
+    std::string info = play.Search(lost, "", &best);
+    EXPECT_TRUE(Has(info, " score mate -12 ")) << info;
+    EXPECT_GT(TbHits(info), 0) << info;
+    CGame drawn{1, Sq("c6"), Sq("a8"), Sq("a5"), true, false};
+    ASSERT_EQ(drawn.Score(), 0);
+    info = play.Search(drawn, "", &best);
+    size_t i = info.find(" score cp ");
+    ASSERT_NE(i, std::string::npos) << info;
+    EXPECT_LE(std::abs(std::stoi(info.substr(i + 10))), 1) << info;  // a draw, by material
+  });
 }
 
 TEST_F(EndgamePlay, BadFoldersAndDamagedFilesDoNotStopThePlay) {
-  CGame game = GameWithScore(5, true, true, 10);
-  std::string best;
-  Ready("/nonexistent/folder;;:" + pdir->Path() + "/kqk.nbw");
-  Search(game, "", &best);
-  EXPECT_EQ(best.size(), 4u);
-  // Tables registered, then cut short: no value, and the engine plays on.
-  CTempDir dir;
-  ASSERT_TRUE(FWriteSolvedTables(dir.Path()));
-  Ready(dir.Path());
-  ASSERT_EQ(truncate(dir.File("kqk.nbw").c_str(), 100), 0);
-  ASSERT_EQ(truncate(dir.File("kqk.nbb").c_str(), 0), 0);
-  Search(game, "", &best);
-  EXPECT_EQ(best.size(), 4u);
-  engine.Send("quit");
-  EXPECT_EQ(engine.WaitForExit(), 0);
+  ForEachForm([](CPlay& play, const std::string& dir, const std::string& ext) {
+    CGame game = GameWithScore(5, true, true, 10);
+    std::string best;
+    play.Ready("/nonexistent/folder;;:" + dir + "/kqk.nbw" + ext);
+    play.Search(game, "", &best);
+    EXPECT_EQ(best.size(), 4u);
+    // Tables registered, then cut short: no value, and the engine plays on.
+    CTempDir damaged;
+    ASSERT_TRUE(FWriteTables(damaged.Path(), !ext.empty()));
+    play.Ready(damaged.Path());
+    ASSERT_EQ(truncate(damaged.File("kqk.nbw" + ext).c_str(), 100), 0);
+    ASSERT_EQ(truncate(damaged.File("kqk.nbb" + ext).c_str(), 0), 0);
+    play.Search(game, "", &best);
+    EXPECT_EQ(best.size(), 4u);
+    play.engine.Send("quit");
+    EXPECT_EQ(play.engine.WaitForExit(), 0);
+  });
 }
 
 // Every legal position of the five tables, probed through the files written from the
-// solution, in the tables' colours and with the colours exchanged, gives the solved score.
+// solution, plain and compressed, in the tables' colours and with the colours exchanged,
+// gives the solved score.
 TEST(SolvedTables, EveryProbeGivesTheSolvedScore) {
-  CTempDir dir;
-  ASSERT_TRUE(FWriteSolvedTables(dir.Path()));
-  ASSERT_EQ(ITbInit(dir.Path().c_str(), 1024), 3);
-  int cWrong = 0;
-  for (int piece = 1; piece <= 5; piece++) {
-    for (int p = 0; p < 64 * 64 * 64; p++) {
-      square wk = p / 4096, bk = p / 64 % 64, sq = p % 64;
-      for (color side = 0; side < 2; side++) {
-        int expected = SolvedScore(piece, wk, bk, sq, side);
-        if (expected == iSolvedIllegal) continue;
-        int rgc[10] = {}, rgcSwapped[10] = {};
-        rgc[piece - 1] = rgcSwapped[piece + 4] = 1;
-        square rgsqW[24] = {wk}, rgsqB[24] = {bk}, rgsqMW[24] = {bk ^ 56}, rgsqMB[24] = {wk ^ 56};
-        rgsqW[4 * piece] = sq;
-        rgsqMB[4 * piece] = sq ^ 56;
-        int s = 12345, sSwapped = 12345;
-        ASSERT_TRUE(FTbProbe(rgc, rgsqW, rgsqB, side, 0, &s));
-        ASSERT_TRUE(FTbProbe(rgcSwapped, rgsqMW, rgsqMB, 1 - side, 0, &sSwapped));
-        cWrong += s != expected || sSwapped != expected;
+  for (bool fCompressed : {false, true}) {
+    SCOPED_TRACE(fCompressed ? "compressed tables" : "plain tables");
+    CTempDir dir;
+    ASSERT_TRUE(FWriteTables(dir.Path(), fCompressed));
+    const int cOpenedBefore = cCompressedOpened;
+    ASSERT_EQ(ITbInit(dir.Path().c_str(), 1024), 3);
+    EXPECT_EQ(cCompressedOpened - cOpenedBefore, fCompressed ? 10 : 0);  // five tables, two sides
+    int cWrong = 0;
+    for (int piece = 1; piece <= 5; piece++) {
+      for (int p = 0; p < 64 * 64 * 64; p++) {
+        square wk = p / 4096, bk = p / 64 % 64, sq = p % 64;
+        for (color side = 0; side < 2; side++) {
+          int expected = SolvedScore(piece, wk, bk, sq, side);
+          if (expected == iSolvedIllegal) continue;
+          cWrong += IProbeKingAndMan(piece, wk, bk, sq, side) != expected ||
+                    IProbeKingAndMan(piece, wk, bk, sq, side, true) != expected;
+        }
       }
     }
+    EXPECT_EQ(cWrong, 0);
+    VTbRelease();
   }
-  EXPECT_EQ(cWrong, 0);
-  VTbRelease();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <new>
 #include <string>
 #include <vector>
+#include "support/alloc_hooks.h"
 #include "support/datacomp_writer.h"
 #include "support/tb_state.h"
 #include "support/tb_writer.h"
@@ -14,18 +15,6 @@
 #include "tablebases/tbcounters.h"
 #include "tablebases/tbfiles.h"
 
-// Array allocations that fail on demand: the countdown makes the n-th one fail.
-static int cAllocsUntilFailure = -1;
-void* operator new[](std::size_t cb, const std::nothrow_t&) noexcept {
-  if (cAllocsUntilFailure >= 0 && cAllocsUntilFailure-- == 0) return nullptr;
-  return std::malloc(cb ? cb : 1);
-}
-void* operator new[](std::size_t cb) {
-  if (void* pv = std::malloc(cb ? cb : 1)) return pv;
-  throw std::bad_alloc();
-}
-void operator delete[](void* pv) noexcept { std::free(pv); }
-void operator delete[](void* pv, std::size_t) noexcept { std::free(pv); }
 
 namespace {
 
@@ -253,11 +242,11 @@ TEST_F(FilesTest, BadFilesLeaveTheTableAbsent) {
 TEST_F(FilesTest, AnExtentIsNotRegisteredWithoutItsNameCopyOrBuckets) {
   ITbInit(nullptr, 1024);
   Side(a, iKqk, 0);
-  cAllocsUntilFailure = 0;  // the name copy
+  cNothrowUntilFailure = 0;  // the name copy
   EXPECT_FALSE(FOpenTbExtent(a.Path().c_str(), iKqk, 0, 0));
-  cAllocsUntilFailure = 1;  // the buckets
+  cNothrowUntilFailure = 1;  // the buckets
   EXPECT_FALSE(FOpenTbExtent(a.Path().c_str(), iKqk, 0, 0));
-  cAllocsUntilFailure = -1;
+  cNothrowUntilFailure = -1;
   EXPECT_EQ(SzName(iKqk, 0), nullptr);
   EXPECT_EQ(rgtbdDesc[iKqk].rgpBuckets[0], nullptr);
   EXPECT_TRUE(FOpenTbExtent(a.Path().c_str(), iKqk, 0, 0));

@@ -1,10 +1,9 @@
 // The engine glue: initialisation and release from the options, the probe adapter's piece
 // lists and en-passant argument, and the engine score of a distance to mate.
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 #include "position/search_context.h"
+#include "support/tb_writer.h"
 #include "support/tbfake.h"
 #include "tablebases/tablebases.h"
 #include "tablebases/tbfiles.h"
@@ -15,19 +14,9 @@ namespace {
 // Engine squares.
 constexpr Square a1 = 1, b1 = 2, c1 = 3, e1 = 5, g1 = 7, a5 = 33, b5 = 34, a6 = 41, e8 = 61;
 
-struct Men {
-  SearchContext context{};
-  void Add(int colour, Square sq, PieceCode pc) {
-    Square* pList = context.PieceList[colour];
-    int i = 0;
-    while (pList[i] != NoSquare) i++;
-    pList[i] = sq;
-    if (sq != CapturedSquare) context.Board[sq] = pc | (colour ? BlackBit : 0);
-  }
-  int Probe(int side, int enPassant = 0) {
-    return ProbeTablebase(context, context.Board, side, enPassant);
-  }
-};
+int Probe(const SearchContext& context, int side, int enPassant = 0) {
+  return ProbeTablebase(context, context.Board, side, enPassant);
+}
 
 TEST(Glue, EngineScores) {
   EXPECT_EQ(TablebaseScore(1), 29998);
@@ -47,16 +36,10 @@ TEST(Glue, EngineScores) {
 TEST(Glue, PieceListsToSquareArrays) {
   CFakeTables tables;
   tables.Add("kbnnk");
-  Men setup;
-  setup.Add(0, e1, King);
-  setup.Add(0, b1, Knight);
-  setup.Add(0, CapturedSquare, 0);
-  setup.Add(0, g1, Knight);
-  setup.Add(0, CapturedSquare, 0);
-  setup.Add(0, c1, Bishop);
-  setup.Add(1, e8, King);
-  setup.Add(1, CapturedSquare, 0);
-  EXPECT_EQ(setup.Probe(0), 0);  // found, no stored value without a cache
+  SearchContext setup = ContextOf({{e1, King}, {b1, Knight}, {CapturedSquare, 0}, {g1, Knight},
+                                   {CapturedSquare, 0}, {c1, Bishop}},
+                                  {{e8, King}, {CapturedSquare, 0}});
+  EXPECT_EQ(Probe(setup, 0), 0);  // found, no stored value without a cache
   EXPECT_EQ(fakeCalcCall.side, 0);
   EXPECT_EQ(fakeCalcCall.fInvert, 0);
   const square rgsqW[24] = {4, 0, 0, 0, 0, 0, 0, 0, 1, 6, 0, 0, 2};
@@ -70,34 +53,24 @@ TEST(Glue, NoValueAndBadInput) {
   CFakeTables tables;
   tables.Add("kpkp");
   tables.Add("kqk", true, false);
-  Men kpkp;  // white to move, black pawn just advanced a7-a5
-  kpkp.Add(0, e1, King);
-  kpkp.Add(0, b5, Pawn);
-  kpkp.Add(1, e8, King);
-  kpkp.Add(1, a5, Pawn);
-  EXPECT_EQ(kpkp.Probe(0, a6), 0);
+  // White to move, black pawn just advanced a7-a5.
+  SearchContext kpkp = ContextOf({{e1, King}, {b5, Pawn}}, {{e8, King}, {a5, Pawn}});
+  EXPECT_EQ(Probe(kpkp, 0, a6), 0);
   EXPECT_EQ(fakeCalcCall.sqEnP, a6 - 1);
   EXPECT_EQ(fakeCalcCall.fInvert, 1);
 
-  Men kqk;
-  kqk.Add(0, e1, King);
-  kqk.Add(0, a1, Queen);
-  kqk.Add(1, e8, King);
-  EXPECT_EQ(kqk.Probe(0), 0);
-  EXPECT_EQ(kqk.Probe(1), 30001);  // only the white-to-move file
-  kqk.Add(1, a6, Rook);
-  EXPECT_EQ(kqk.Probe(0), 30001);  // no table for the material
-
-  Men five;  // five queens of one side: no table, and no slot beyond the array is written
-  five.Add(0, e1, King);
-  for (Square sq = 9; sq < 14; sq++) five.Add(0, sq, Queen);
-  five.Add(1, e8, King);
-  EXPECT_EQ(five.Probe(0), 30001);
-  Men kingOnList;  // a king code on a listed man's square
-  kingOnList.Add(0, e1, King);
-  kingOnList.Add(0, a1, King);
-  kingOnList.Add(1, e8, King);
-  EXPECT_EQ(kingOnList.Probe(0), 30001);
+  SearchContext kqk = ContextOf({{e1, King}, {a1, Queen}}, {{e8, King}});
+  EXPECT_EQ(Probe(kqk, 0), 0);
+  EXPECT_EQ(Probe(kqk, 1), 30001);  // only the white-to-move file
+  SearchContext kqkr = ContextOf({{e1, King}, {a1, Queen}}, {{e8, King}, {a6, Rook}});
+  EXPECT_EQ(Probe(kqkr, 0), 30001);  // no table for the material
+  // Five queens of one side: no table, and no slot beyond the array is written.
+  SearchContext five = ContextOf(
+      {{e1, King}, {9, Queen}, {10, Queen}, {11, Queen}, {12, Queen}, {13, Queen}}, {{e8, King}});
+  EXPECT_EQ(Probe(five, 0), 30001);
+  // A king code on a listed man's square.
+  SearchContext kingOnList = ContextOf({{e1, King}, {a1, King}}, {{e8, King}});
+  EXPECT_EQ(Probe(kingOnList, 0), 30001);
 }
 
 TEST(Glue, InitialiseAndRelease) {
@@ -108,9 +81,8 @@ TEST(Glue, InitialiseAndRelease) {
   EXPECT_EQ(TablebasesInitialised, 0);
   EXPECT_EQ(cTbInitRefs, 0);
 
-  char szDir[] = "/tmp/qf_glue_XXXXXX";
-  ASSERT_NE(mkdtemp(szDir), nullptr);
-  strcpy(NalimovPath, szDir);
+  CTempDir dir;
+  strcpy(NalimovPath, dir.Path().c_str());
   InitTablebases();
   EXPECT_EQ(TablebasesInitialised, 1);
   EXPECT_EQ(TablebasePieces, 0);  // a directory without tables
@@ -120,7 +92,6 @@ TEST(Glue, InitialiseAndRelease) {
   EXPECT_EQ(cTbInitRefs, 0);
   ReleaseTablebases();  // nothing outstanding: nothing happens
   EXPECT_EQ(cTbInitRefs, 0);
-  rmdir(szDir);
   strcpy(NalimovPath, szSaved);
 }
 
