@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include "support/tb_positions.h"
+#include "support/tbfake.h"
 #include "tablebases/tbdesc.h"
 
 namespace tbtest {
@@ -237,11 +238,12 @@ const std::span<const TbSideCounts> rgtscT2 = rgtscT2Rows, rgtscT31 = rgtscT31Ro
                                     rgtscT33 = rgtscT33Rows, rgtscT42 = rgtscT42Rows;
 
 INDEX IndexIn(const char* szTable, color stm, const char* szSquares, int fInvert, square sqEnP) {
-  for (const CTbDesc& tbd : rgtbdDesc)
-    if (!std::strcmp(tbd.szName, szTable))
-      return IndexOf(tbd.rgpfnIndCalc[stm], Place(szTable, szSquares), fInvert, sqEnP);
-  ADD_FAILURE() << "no table " << szTable;
-  return 0;
+  int iTb = ITbOfName(szTable);
+  if (iTb == 0) {
+    ADD_FAILURE() << "no table " << szTable;
+    return 0;
+  }
+  return IndexOf(rgtbdDesc[iTb].rgpfnIndCalc[stm], Place(szTable, szSquares), fInvert, sqEnP);
 }
 
 std::pair<square, square> LastKingPair(const char* szName, color stm) {
