@@ -53,11 +53,11 @@ std::vector<Sample> EnPassantPositions(const char* szTable, color stm) {
   const square sqWk = tbtest::SqFromName(stm == 0 ? "c1" : "f7");
   const square sqBk = tbtest::SqFromName(stm == 0 ? "f7" : "c1");
   size_t n = 0;
-  tbtest::ForEachLegalEnPassantWithKings(mat, stm, sqWk, sqBk,
-                                         [&](const tbtest::TbPlacement& pl, square sqEnP) {
-                                           if (n++ % 7 == 0) rgs.push_back({pl, sqEnP});
-                                           return rgs.size() < cSamples;
-                                         });
+  tbtest::ForEachLegalWithKings(mat, stm, sqWk, sqBk, true,
+                                [&](const tbtest::TbPlacement& pl, square sqEnP) {
+                                  if (n++ % 7 == 0) rgs.push_back({pl, sqEnP});
+                                  return rgs.size() < cSamples;
+                                });
   return rgs;
 }
 

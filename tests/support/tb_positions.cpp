@@ -86,7 +86,6 @@ struct Setup {
       for (int t = 5; t >= 1; t--)
         for (int n = 0; n < mat.rgcMen[c][t]; n++) rgman.push_back({c, t, 4 * t + n, n > 0});
   }
-  bool FNoPawns() const { return !mat.FPawns(); }
 };
 
 TbPlacement EmptyPlacement() {
@@ -160,33 +159,68 @@ class Walker {
   uint64_t bbOcc_ = 0;
 };
 
+// Calls f(pl, sqEnP) for the placement without an en-passant right, or with fEnPassant for
+// each en-passant square it allows; false when f asked to stop.
+template <typename F>
+bool FForEachPosition(const Setup& s, bool fEnPassant, const TbPlacement& pl, F&& f) {
+  if (!fEnPassant) return f(pl, XX);
+  color cOther = 1 - s.stm;
+  int dsq = s.stm == 0 ? 8 : -8;   // the way the side to move's pawns go
+  int rankV = s.stm == 0 ? 4 : 3;  // where the two-square advance ends
+  uint64_t bbOcc = Bit(pl.rgsq[0][0]) | Bit(pl.rgsq[1][0]), bbMoverPawns = 0;
+  for (const Man& man : s.rgman) {
+    bbOcc |= Bit(pl.rgsq[man.c][man.slot]);
+    if (man.c == s.stm && man.type == 1) bbMoverPawns |= Bit(pl.rgsq[man.c][man.slot]);
+  }
+  for (int n = 0; n < s.mat.rgcMen[cOther][1]; n++) {
+    square sqV = pl.rgsq[cOther][4 + n], sqE = sqV + dsq;
+    if (Rank(sqV) != rankV || (bbOcc & (Bit(sqE) | Bit(sqE + dsq)))) continue;
+    bool fBeside = (File(sqV) > 0 && (bbMoverPawns & Bit(sqV - 1))) ||
+                   (File(sqV) < 7 && (bbMoverPawns & Bit(sqV + 1)));
+    if (fBeside && !f(pl, sqE)) return false;
+  }
+  return true;
+}
+
+// Every legal position with the kings given; false when f asked to stop.
+template <typename F>
+bool FWalk(const Setup& s, bool fEnPassant, square sqWk, square sqBk, F&& f) {
+  auto visit = [&](const TbPlacement& pl) { return FForEachPosition(s, fEnPassant, pl, f); };
+  return Walker(s, visit).FKings(sqWk, sqBk);
+}
+
+square SqImage(int g, square sq) { return sq == XX ? XX : Geo().rgsqSym[g][sq]; }
+
 TbPlacement Transformed(const Setup& s, const TbPlacement& pl, int g) {
-  const square* psq = Geo().rgsqSym[g];
   TbPlacement plT = pl;
-  for (color c = 0; c < 2; c++) plT.rgsq[c][0] = psq[pl.rgsq[c][0]];
-  for (const Man& man : s.rgman) plT.rgsq[man.c][man.slot] = psq[pl.rgsq[man.c][man.slot]];
+  for (color c = 0; c < 2; c++) plT.rgsq[c][0] = SqImage(g, pl.rgsq[c][0]);
+  for (const Man& man : s.rgman) plT.rgsq[man.c][man.slot] = SqImage(g, pl.rgsq[man.c][man.slot]);
   return plT;
 }
 
-// 6 bits per square: the kings, then each group of like men in ascending order.
-uint64_t Key(const Setup& s, const TbPlacement& pl, int g) {
-  const square* psq = Geo().rgsqSym[g];
-  uint64_t key = uint64_t(psq[pl.rgsq[0][0]]) << 6 | psq[pl.rgsq[1][0]];
+// 6 bits per square of the image under g: the kings, each group of like men in ascending
+// order, then the en-passant square if any.
+uint64_t Key(const Setup& s, const TbPlacement& pl, square sqEnP, int g) {
+  uint64_t key = uint64_t(SqImage(g, pl.rgsq[0][0])) << 6 | SqImage(g, pl.rgsq[1][0]);
   for (size_t i = 0; i < s.rgman.size();) {
-    square rgsq[4];
+    square rgsq[4];  // a group of like men: at most four
     size_t n = 0;
     do {
-      rgsq[n++] = psq[pl.rgsq[s.rgman[i].c][s.rgman[i].slot]];
-    } while (++i < s.rgman.size() && s.rgman[i].fLikePrevious);
-    for (size_t j = 1; j < n; j++)  // at most four like men: insertion sort
+      rgsq[n++] = SqImage(g, pl.rgsq[s.rgman[i].c][s.rgman[i].slot]);
+    } while (++i < s.rgman.size() && s.rgman[i].fLikePrevious && n < 4);
+    // Insertion sort: std::sort here makes GCC warn of a subscript beyond the array, on a
+    // path taken only for more than sixteen elements.
+    for (size_t j = 1; j < n; j++)
       for (size_t k = j; k > 0 && rgsq[k - 1] > rgsq[k]; k--) std::swap(rgsq[k - 1], rgsq[k]);
     for (size_t j = 0; j < n; j++) key = key << 6 | rgsq[j];
   }
-  return key;
+  return sqEnP == XX ? key : key << 6 | SqImage(g, sqEnP);
 }
 
 // The position a key was made from (like men in ascending order).
-TbPlacement FromKey(const Setup& s, uint64_t key) {
+TbPlacement FromKey(const Setup& s, bool fEnPassant, uint64_t key, square* psqEnP) {
+  *psqEnP = fEnPassant ? key & 63 : XX;
+  if (fEnPassant) key >>= 6;
   TbPlacement pl = EmptyPlacement();
   for (size_t j = s.rgman.size(); j-- > 0; key >>= 6) pl.rgsq[s.rgman[j].c][s.rgman[j].slot] = key & 63;
   pl.rgsq[1][0] = key & 63;
@@ -196,13 +230,13 @@ TbPlacement FromKey(const Setup& s, uint64_t key) {
 
 // The same key for a position and all its images: the least key among the images in the
 // canonical frame of the kings.
-uint64_t CanonicalKey(const Setup& s, const TbPlacement& pl) {
+uint64_t CanonicalKey(const Setup& s, const TbPlacement& pl, square sqEnP) {
   const Geometry& geo = Geo();
   int iKings = pl.rgsq[0][0] * 64 + pl.rgsq[1][0];
-  int fg = s.FNoPawns() ? geo.rgfgFrameNoPawns[iKings] : geo.rgfgFramePawns[iKings];
+  int fg = s.mat.FPawns() ? geo.rgfgFramePawns[iKings] : geo.rgfgFrameNoPawns[iKings];
   uint64_t key = UINT64_MAX;
   for (int g = 0; g < 8; g++)
-    if (fg & (1 << g)) key = std::min(key, Key(s, pl, g));
+    if (fg & (1 << g)) key = std::min(key, Key(s, pl, sqEnP, g));
   return key;
 }
 
@@ -228,7 +262,7 @@ bool FLegalSetup(const Setup& s, const TbPlacement& pl) {
   return true;
 }
 
-// A uniformly drawn legal position (like men in any order).
+// A uniformly drawn legal placement (like men in any order).
 TbPlacement RandomLegal(const Setup& s, std::mt19937_64& rng) {
   TbPlacement pl = EmptyPlacement();
   do {
@@ -240,89 +274,103 @@ TbPlacement RandomLegal(const Setup& s, std::mt19937_64& rng) {
   return pl;
 }
 
+std::string SzPosition(const TbPlacement& pl, square sqEnP) {
+  if (sqEnP == XX) return SzPlacement(pl);
+  return SzPlacement(pl) + ", en passant " + char('a' + File(sqEnP)) + char('1' + Rank(sqEnP));
+}
+
 // Runs the checks over the positions it is shown and keeps the first failure.
 class Checker {
  public:
-  Checker(PfnCalcIndex pfn, std::string_view szTable, color stm, INDEX cPositions,
-          uint64_t cStride)
-      : s_(TbMaterial::FromName(szTable), stm), pfn_(pfn), cPositions_(cPositions),
-        cStride_(cStride) {
-    szName_ = std::string(szTable) + (stm == 0 ? ", white to move" : ", black to move");
-  }
+  Checker(const TbSide& side, uint64_t cStride)
+      : side_(side), s_(TbMaterial::FromName(side.szTable), side.stm), cStride_(cStride) {}
 
   const Setup& S() const { return s_; }
-  INDEX IMax() const { return iMax_; }
 
-  // Takes the index of a position (checked against the count), and every cStride-th time
+  // Takes the index of a position (checked against the range), and every cStride-th time
   // checks the invariance. False once a check failed.
-  bool FVisit(const TbPlacement& pl, INDEX* pi) {
-    INDEX i = *pi = IndexOf(pfn_, pl);
+  bool FVisit(const TbPlacement& pl, square sqEnP, INDEX* pi) {
+    INDEX i = *pi = IndexOf(side_.pfn, pl, 0, sqEnP);
     iMax_ = std::max(iMax_, i);
-    if (i >= cPositions_) return FFail(pl, "index " + std::to_string(i) + " not below the count");
-    return cVisited_++ % cStride_ != 0 || FInvariant(pl, i);
+    if (i < side_.iFirstEnPassant || i >= side_.cEnd)
+      return FFail(SzPosition(pl, sqEnP) + ": index " + std::to_string(i) + " outside [" +
+                   std::to_string(side_.iFirstEnPassant) + ", " + std::to_string(side_.cEnd) + ")");
+    return cVisited_++ % cStride_ != 0 || FInvariant(pl, sqEnP, i);
   }
 
-  // The collisions of sorted (index, canonical key) pairs must be images of each other.
+  // The collisions of (index, canonical key) pairs must be images of each other.
   bool FCollisionsAreImages(std::vector<std::pair<INDEX, uint64_t>>& rg) {
     std::sort(rg.begin(), rg.end());
     for (size_t j = 1; j < rg.size(); j++)
       if (rg[j].first == rg[j - 1].first && rg[j].second != rg[j - 1].second)
-        return FCollision(FromKey(s_, rg[j].second), rg[j].first, rg[j - 1].second);
+        return FCollision(rg[j].second, rg[j].first, rg[j - 1].second);
     return true;
   }
 
-  bool FCollision(const TbPlacement& pl, INDEX i, uint64_t keyOther) {
-    return FFail(pl, "shares index " + std::to_string(i) + " with " +
-                         SzPlacement(FromKey(s_, keyOther)) + ", which is no image of it");
-  }
-
-  bool FFail(const TbPlacement& pl, const std::string& sz) {
-    if (szFailure_.empty()) szFailure_ = szName_ + ", " + SzPlacement(pl) + ": " + sz;
-    return false;
+  bool FCollision(uint64_t key, INDEX i, uint64_t keyOther) {
+    return FFail(SzKey(key) + ": shares index " + std::to_string(i) + " with " + SzKey(keyOther) +
+                 ", which is no image of it");
   }
 
   bool FFail(const std::string& sz) {
-    if (szFailure_.empty()) szFailure_ = szName_ + ": " + sz;
+    if (szFailure_.empty()) szFailure_ = std::string(side_.szTable) +
+                                         (side_.stm == 0 ? ", white" : ", black") + " to move, " + sz;
     return false;
   }
 
-  testing::AssertionResult Result() const {
+  // With fLast the largest index plus one must be the end of the range.
+  testing::AssertionResult Result(bool fLast) {
+    if (fLast && szFailure_.empty() && iMax_ + 1 != side_.cEnd)
+      FFail("largest index " + std::to_string(iMax_) + ", count " + std::to_string(side_.cEnd));
     if (szFailure_.empty()) return testing::AssertionSuccess();
     return testing::AssertionFailure() << szFailure_;
   }
 
  private:
-  bool FInvariant(const TbPlacement& pl, INDEX i) {
+  std::string SzKey(uint64_t key) const {
+    square sqEnP;
+    TbPlacement pl = FromKey(s_, side_.FEnPassant(), key, &sqEnP);
+    return SzPosition(pl, sqEnP);
+  }
+
+  INDEX IImage(const TbPlacement& pl, square sqEnP, int g, int fInvert) const {
+    return IndexOf(side_.pfn, Transformed(s_, pl, g), fInvert, SqImage(g, sqEnP));
+  }
+
+  bool FInvariant(const TbPlacement& pl, square sqEnP, INDEX i) {
     bool fPawns = s_.mat.FPawns();
-    INDEX iInverted = fPawns ? IndexOf(pfn_, Transformed(s_, pl, 2), 1) : IndexOf(pfn_, pl, 1);
-    if (iInverted != i) return FFail(pl, "fInvert 1 gives index " + std::to_string(iInverted));
+    auto fnFail = [&](const std::string& sz) { return FFail(SzPosition(pl, sqEnP) + ": " + sz); };
+    // fInvert = 1 reads the board mirrored top to bottom, which without pawns changes nothing.
+    INDEX iInverted = IImage(pl, sqEnP, fPawns ? 2 : 0, 1);
+    if (iInverted != i) return fnFail("fInvert 1 gives index " + std::to_string(iInverted));
     TbPlacement plSwapped = pl;
     for (size_t j = 1; j < s_.rgman.size(); j++)
       if (s_.rgman[j].fLikePrevious) {
         const Man& m = s_.rgman[j];
         std::swap(plSwapped.rgsq[m.c][m.slot - 1], plSwapped.rgsq[m.c][m.slot]);
       }
-    if (IndexOf(pfn_, plSwapped) != i) return FFail(pl, "like men in another order get another index");
+    if (IndexOf(side_.pfn, plSwapped, 0, sqEnP) != i)
+      return fnFail("like men in another order get another index");
     bool fTwo = !fPawns && FKingsOnOneLongDiagonal(pl);
     INDEX iOther = i;
     for (int g = 1; g < (fPawns ? 2 : 8); g++) {
-      INDEX iImage = IndexOf(pfn_, Transformed(s_, pl, g));
+      INDEX iImage = IImage(pl, sqEnP, g, 0);
       if (iImage == i) continue;
       if (fTwo && (iOther == i || iOther == iImage)) {
         iOther = iImage;
         continue;
       }
-      return FFail(pl, "image under symmetry " + std::to_string(g) + " gets index " +
-                           std::to_string(iImage) + " instead of " + std::to_string(i));
+      return fnFail("image under symmetry " + std::to_string(g) + " gets index " +
+                    std::to_string(iImage) + " instead of " + std::to_string(i));
     }
     return true;
   }
 
+  const TbSide side_;
   Setup s_;
-  PfnCalcIndex pfn_;
-  INDEX cPositions_, iMax_ = 0;
+  INDEX iMax_ = 0;
   uint64_t cStride_, cVisited_ = 0;
-  std::string szName_, szFailure_;
+  std::string szFailure_;
 };
 
 }  // namespace
@@ -388,270 +436,102 @@ std::string SzPlacement(const TbPlacement& pl) {
   return sz;
 }
 
-INDEX IndexOf(PfnCalcIndex pfn, const TbPlacement& pl, int fInvert) {
-  return pfn(pl.rgsq[0], pl.rgsq[1], XX, fInvert);
+INDEX IndexOf(PfnCalcIndex pfn, const TbPlacement& pl, int fInvert, square sqEnP) {
+  return pfn(pl.rgsq[0], pl.rgsq[1], sqEnP, fInvert);
 }
 
 bool FLegal(const TbMaterial& mat, color stm, const TbPlacement& pl) {
   return FLegalSetup(Setup(mat, stm), pl);
 }
 
-void ForEachLegal(const TbMaterial& mat, color stm, const PlacementVisitor& visit) {
+void ForEachLegal(const TbMaterial& mat, color stm, bool fEnPassant,
+                  const PositionVisitor& visit) {
   Setup s(mat, stm);
-  Walker w(s, visit);
   for (square wk = 0; wk < 64; wk++)
     for (square bk = 0; bk < 64; bk++)
-      if (!w.FKings(wk, bk)) return;
+      if (!FWalk(s, fEnPassant, wk, bk, visit)) return;
 }
 
 void ForEachLegalWithKings(const TbMaterial& mat, color stm, square sqWk, square sqBk,
-                           const PlacementVisitor& visit) {
-  Setup s(mat, stm);
-  Walker(s, visit).FKings(sqWk, sqBk);
+                           bool fEnPassant, const PositionVisitor& visit) {
+  FWalk(Setup(mat, stm), fEnPassant, sqWk, sqBk, visit);
 }
 
-testing::AssertionResult CheckAllPositions(PfnCalcIndex pfn, std::string_view szTable,
-                                           color stm, INDEX cPositions) {
-  Checker ck(pfn, szTable, stm, cPositions, 1 + cPositions / 100000);
-  if (ck.S().rgman.size() > 3) return testing::AssertionFailure() << "too many men for all positions";
+testing::AssertionResult CheckAllPositions(const TbSide& side) {
+  INDEX iFirst = side.iFirstEnPassant;
+  Checker ck(side, 1 + (side.cEnd - iFirst) / 100000);
+  if (2 + ck.S().rgman.size() + side.FEnPassant() > 5)
+    return testing::AssertionFailure() << "too many squares for all positions";
   // Per index the canonical key of the first position that took it (30 bits at most).
-  std::vector<uint32_t> rgKey(cPositions, UINT32_MAX);
-  auto visit = [&](const TbPlacement& pl) {
+  std::vector<uint32_t> rgKey(side.cEnd - iFirst, UINT32_MAX);
+  auto visit = [&](const TbPlacement& pl, square sqEnP) {
     INDEX i;
-    if (!ck.FVisit(pl, &i)) return false;
-    uint32_t key = uint32_t(CanonicalKey(ck.S(), pl));
-    if (rgKey[i] == UINT32_MAX) rgKey[i] = key;
-    return rgKey[i] == key || ck.FCollision(pl, i, rgKey[i]);
+    if (!ck.FVisit(pl, sqEnP, &i)) return false;
+    uint32_t key = uint32_t(CanonicalKey(ck.S(), pl, sqEnP));
+    uint32_t& keyFirst = rgKey[i - iFirst];
+    if (keyFirst == UINT32_MAX) keyFirst = key;
+    return keyFirst == key || ck.FCollision(key, i, keyFirst);
   };
-  Walker w(ck.S(), visit);
-  bool fGoOn = true;
-  for (square wk = 0; wk < 64 && fGoOn; wk++)
-    for (square bk = 0; bk < 64 && fGoOn; bk++) fGoOn = w.FKings(wk, bk);
-  if (fGoOn && ck.IMax() + 1 != cPositions)
-    ck.FFail("largest index " + std::to_string(ck.IMax()) + ", count " +
-                                   std::to_string(cPositions));
-  return ck.Result();
-}
-
-testing::AssertionResult CheckKingPair(PfnCalcIndex pfn, std::string_view szTable, color stm,
-                                       INDEX cPositions, square sqWk, square sqBk) {
-  Checker ck(pfn, szTable, stm, cPositions, 97);
-  if (!FKingsApart(sqWk, sqBk)) return testing::AssertionFailure() << "kings not apart";
-  // First the indices alone; then, for the few that repeat, the keys of their positions.
-  std::vector<INDEX> rgi;
-  auto visit = [&](const TbPlacement& pl) {
-    INDEX i;
-    return ck.FVisit(pl, &i) && (rgi.push_back(i), true);
-  };
-  if (!Walker(ck.S(), visit).FKings(sqWk, sqBk)) return ck.Result();
-  std::sort(rgi.begin(), rgi.end());
-  std::vector<INDEX> rgiRepeated;
-  for (size_t j = 1; j < rgi.size(); j++)
-    if (rgi[j] == rgi[j - 1] && (rgiRepeated.empty() || rgiRepeated.back() != rgi[j]))
-      rgiRepeated.push_back(rgi[j]);
-  std::vector<std::pair<INDEX, uint64_t>> rg;
-  auto collect = [&](const TbPlacement& pl) {
-    INDEX i = IndexOf(pfn, pl);
-    if (std::binary_search(rgiRepeated.begin(), rgiRepeated.end(), i))
-      rg.emplace_back(i, CanonicalKey(ck.S(), pl));
-    return true;
-  };
-  if (!rgiRepeated.empty()) Walker(ck.S(), collect).FKings(sqWk, sqBk);
-  ck.FCollisionsAreImages(rg);
-  return ck.Result();
-}
-
-testing::AssertionResult CheckLargestIndex(PfnCalcIndex pfn, std::string_view szTable,
-                                           color stm, INDEX cPositions, square sqWk,
-                                           square sqBk) {
-  Checker ck(pfn, szTable, stm, cPositions, 997);
-  if (!FKingsApart(sqWk, sqBk)) return testing::AssertionFailure() << "kings not apart";
-  auto visit = [&](const TbPlacement& pl) {
-    INDEX i;
-    return ck.FVisit(pl, &i);
-  };
-  if (Walker(ck.S(), visit).FKings(sqWk, sqBk) && ck.IMax() + 1 != cPositions)
-    ck.FFail("largest index " + std::to_string(ck.IMax()) + " at the king pair, count " +
-             std::to_string(cPositions));
-  return ck.Result();
-}
-
-testing::AssertionResult CheckSampled(PfnCalcIndex pfn, std::string_view szTable, color stm,
-                                      INDEX cPositions, int cSamples, uint64_t seed) {
-  Checker ck(pfn, szTable, stm, cPositions, 1);
-  std::mt19937_64 rng(seed);
-  std::vector<std::pair<INDEX, uint64_t>> rg;
-  for (int n = 0; n < cSamples; n++) {
-    TbPlacement pl = RandomLegal(ck.S(), rng);
-    INDEX i;
-    if (!ck.FVisit(pl, &i)) return ck.Result();
-    rg.emplace_back(i, CanonicalKey(ck.S(), pl));
-  }
-  ck.FCollisionsAreImages(rg);
-  return ck.Result();
-}
-
-// ---------------------------------------------------------------------------------------
-// Positions with an en-passant right.
-
-namespace {
-
-// Calls f(sqEnP) for each en-passant square the placement allows with stm to move.
-template <typename F>
-bool FForEachEnPassantSquare(const Setup& s, const TbPlacement& pl, F&& f) {
-  color cOther = 1 - s.stm;
-  int dsq = s.stm == 0 ? 8 : -8;             // the way the side to move's pawns go
-  int rankV = s.stm == 0 ? 4 : 3;            // where the two-square advance ends
-  uint64_t bbOcc = Bit(pl.rgsq[0][0]) | Bit(pl.rgsq[1][0]), bbMoverPawns = 0;
-  for (const Man& man : s.rgman) {
-    bbOcc |= Bit(pl.rgsq[man.c][man.slot]);
-    if (man.c == s.stm && man.type == 1) bbMoverPawns |= Bit(pl.rgsq[man.c][man.slot]);
-  }
-  for (int n = 0; n < s.mat.rgcMen[cOther][1]; n++) {
-    square sqV = pl.rgsq[cOther][4 + n], sqE = sqV + dsq;
-    if (Rank(sqV) != rankV || (bbOcc & (Bit(sqE) | Bit(sqE + dsq)))) continue;
-    bool fBeside = (File(sqV) > 0 && (bbMoverPawns & Bit(sqV - 1))) ||
-                   (File(sqV) < 7 && (bbMoverPawns & Bit(sqV + 1)));
-    if (fBeside && !f(sqE)) return false;
-  }
-  return true;
-}
-
-// Runs the checks over positions with an en-passant right; keys carry the en-passant square.
-class EnPassantChecker {
- public:
-  EnPassantChecker(PfnCalcIndex pfn, std::string_view szTable, color stm, INDEX iFirst,
-                   INDEX cPositions, uint64_t cStride)
-      : s_(TbMaterial::FromName(szTable), stm), pfn_(pfn), iFirst_(iFirst),
-        cPositions_(cPositions), cStride_(cStride) {
-    szName_ = std::string(szTable) + (stm == 0 ? ", white to move" : ", black to move");
-  }
-
-  const Setup& S() const { return s_; }
-  INDEX IMax() const { return iMax_; }
-
-  bool FVisit(const TbPlacement& pl, square sqEnP) {
-    INDEX i = pfn_(pl.rgsq[0], pl.rgsq[1], sqEnP, 0);
-    iMax_ = std::max(iMax_, i);
-    if (i < iFirst_ || i >= cPositions_)
-      return FFail(pl, sqEnP, "index " + std::to_string(i) + " outside the en-passant range");
-    rg_.emplace_back(i, CanonicalKey(pl, sqEnP));
-    return cVisited_++ % cStride_ != 0 || FInvariant(pl, sqEnP, i);
-  }
-
-  testing::AssertionResult Result(bool fLastIsCount) {
-    std::sort(rg_.begin(), rg_.end());
-    for (size_t j = 1; j < rg_.size() && szFailure_.empty(); j++)
-      if (rg_[j].first == rg_[j - 1].first && rg_[j].second != rg_[j - 1].second)
-        FFail(EmptyPlacement(), XX, "two positions that are no images of each other share index " +
-                                        std::to_string(rg_[j].first));
-    if (fLastIsCount && szFailure_.empty() && iMax_ + 1 != cPositions_)
-      FFail(EmptyPlacement(), XX, "largest index " + std::to_string(iMax_) + ", count " +
-                                      std::to_string(cPositions_));
-    if (szFailure_.empty()) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << szFailure_;
-  }
-
- private:
-  uint64_t CanonicalKey(const TbPlacement& pl, square sqEnP) const {
-    int fg = Geo().rgfgFramePawns[pl.rgsq[0][0] * 64 + pl.rgsq[1][0]];
-    int g = fg & 1 ? 0 : 1;
-    return Key(s_, pl, g) << 6 | Geo().rgsqSym[g][sqEnP];
-  }
-
-  bool FInvariant(const TbPlacement& pl, square sqEnP, INDEX i) {
-    const Geometry& geo = Geo();
-    TbPlacement plMirror = Transformed(s_, pl, 1), plFlip = Transformed(s_, pl, 2);
-    INDEX iMirror = pfn_(plMirror.rgsq[0], plMirror.rgsq[1], geo.rgsqSym[1][sqEnP], 0);
-    if (iMirror != i) return FFail(pl, sqEnP, "left-right image gets " + std::to_string(iMirror));
-    INDEX iInverted = pfn_(plFlip.rgsq[0], plFlip.rgsq[1], geo.rgsqSym[2][sqEnP], 1);
-    if (iInverted != i) return FFail(pl, sqEnP, "fInvert 1 gives " + std::to_string(iInverted));
-    TbPlacement plSwapped = pl;
-    for (size_t j = 1; j < s_.rgman.size(); j++)
-      if (s_.rgman[j].fLikePrevious) {
-        const Man& m = s_.rgman[j];
-        std::swap(plSwapped.rgsq[m.c][m.slot - 1], plSwapped.rgsq[m.c][m.slot]);
-      }
-    if (pfn_(plSwapped.rgsq[0], plSwapped.rgsq[1], sqEnP, 0) != i)
-      return FFail(pl, sqEnP, "like men in another order get another index");
-    return true;
-  }
-
-  bool FFail(const TbPlacement& pl, square sqEnP, const std::string& sz) {
-    if (szFailure_.empty())
-      szFailure_ = szName_ + ", " + SzPlacement(pl) + ", en passant " +
-                   (sqEnP == XX ? std::string("-")
-                                : std::string{char('a' + File(sqEnP)), char('1' + Rank(sqEnP))}) +
-                   ": " + sz;
-    return false;
-  }
-
-  Setup s_;
-  PfnCalcIndex pfn_;
-  INDEX iFirst_, cPositions_, iMax_ = 0;
-  uint64_t cStride_, cVisited_ = 0;
-  std::vector<std::pair<INDEX, uint64_t>> rg_;
-  std::string szName_, szFailure_;
-};
-
-// Every legal placement with the kings given, and each of its en-passant squares.
-template <typename F>
-bool FWalkEnPassant(const Setup& s, square sqWk, square sqBk, F&& f) {
-  auto visit = [&](const TbPlacement& pl) {
-    return FForEachEnPassantSquare(s, pl, [&](square sqEnP) { return f(pl, sqEnP); });
-  };
-  return Walker(s, visit).FKings(sqWk, sqBk);
-}
-
-}  // namespace
-
-void ForEachLegalEnPassant(const TbMaterial& mat, color stm, const EnPassantVisitor& visit) {
-  Setup s(mat, stm);
   for (square wk = 0; wk < 64; wk++)
     for (square bk = 0; bk < 64; bk++)
-      if (!FWalkEnPassant(s, wk, bk, visit)) return;
-}
-
-void ForEachLegalEnPassantWithKings(const TbMaterial& mat, color stm, square sqWk, square sqBk,
-                                    const EnPassantVisitor& visit) {
-  FWalkEnPassant(Setup(mat, stm), sqWk, sqBk, visit);
-}
-
-testing::AssertionResult CheckAllEnPassant(PfnCalcIndex pfn, std::string_view szTable,
-                                           color stm, INDEX iFirst, INDEX cPositions) {
-  EnPassantChecker ck(pfn, szTable, stm, iFirst, cPositions, 97);
-  if (ck.S().rgman.size() > 3) return testing::AssertionFailure() << "too many men for all positions";
-  auto visit = [&](const TbPlacement& pl, square sqEnP) { return ck.FVisit(pl, sqEnP); };
-  for (square wk = 0; wk < 64; wk++)
-    for (square bk = 0; bk < 64; bk++)
-      if (!FWalkEnPassant(ck.S(), wk, bk, visit)) return ck.Result(false);
+      if (!FWalk(ck.S(), side.FEnPassant(), wk, bk, visit)) return ck.Result(false);
   return ck.Result(true);
 }
 
-testing::AssertionResult CheckKingPairEnPassant(PfnCalcIndex pfn, std::string_view szTable,
-                                                color stm, INDEX iFirst, INDEX cPositions,
-                                                square sqWk, square sqBk, INDEX* piMax) {
-  EnPassantChecker ck(pfn, szTable, stm, iFirst, cPositions, 97);
+testing::AssertionResult CheckKingPair(const TbSide& side, square sqWk, square sqBk, bool fLast) {
+  Checker ck(side, 97);
   if (!FKingsApart(sqWk, sqBk)) return testing::AssertionFailure() << "kings not apart";
-  FWalkEnPassant(ck.S(), sqWk, sqBk,
-                 [&](const TbPlacement& pl, square sqEnP) { return ck.FVisit(pl, sqEnP); });
-  if (piMax) *piMax = ck.IMax();
-  return ck.Result(false);
+  // First the indices alone; then, for the few that repeat, the keys of their positions.
+  std::vector<INDEX> rgi;
+  auto visit = [&](const TbPlacement& pl, square sqEnP) {
+    INDEX i;
+    return ck.FVisit(pl, sqEnP, &i) && (rgi.push_back(i), true);
+  };
+  if (!FWalk(ck.S(), side.FEnPassant(), sqWk, sqBk, visit)) return ck.Result(false);
+  // The repeated indices: marked in a bitmap over their span when that is no larger than the
+  // list (as where the king pair is the major digit), else found by sorting.
+  std::vector<INDEX> rgiRepeated;
+  auto [piMin, piMax] = std::minmax_element(rgi.begin(), rgi.end());
+  if (!rgi.empty() && (*piMax - *piMin) / 64 < rgi.size()) {
+    INDEX iMin = *piMin;
+    std::vector<uint64_t> rgbm((*piMax - iMin) / 64 + 1);
+    for (INDEX i : rgi) {
+      uint64_t bit = uint64_t(1) << (i - iMin) % 64, &bm = rgbm[(i - iMin) / 64];
+      if (bm & bit) rgiRepeated.push_back(i);
+      bm |= bit;
+    }
+  } else {
+    std::sort(rgi.begin(), rgi.end());
+    for (size_t j = 1; j < rgi.size(); j++)
+      if (rgi[j] == rgi[j - 1]) rgiRepeated.push_back(rgi[j]);
+  }
+  std::sort(rgiRepeated.begin(), rgiRepeated.end());
+  std::vector<std::pair<INDEX, uint64_t>> rg;
+  auto collect = [&](const TbPlacement& pl, square sqEnP) {
+    INDEX i = IndexOf(side.pfn, pl, 0, sqEnP);
+    if (std::binary_search(rgiRepeated.begin(), rgiRepeated.end(), i))
+      rg.emplace_back(i, CanonicalKey(ck.S(), pl, sqEnP));
+    return true;
+  };
+  if (!rgiRepeated.empty()) FWalk(ck.S(), side.FEnPassant(), sqWk, sqBk, collect);
+  ck.FCollisionsAreImages(rg);
+  return ck.Result(fLast);
 }
 
-testing::AssertionResult CheckSampledEnPassant(PfnCalcIndex pfn, std::string_view szTable,
-                                               color stm, INDEX iFirst, INDEX cPositions,
-                                               int cSamples, uint64_t seed) {
-  EnPassantChecker ck(pfn, szTable, stm, iFirst, cPositions, 1);
+testing::AssertionResult CheckSampled(const TbSide& side, int cSamples, uint64_t seed) {
+  Checker ck(side, 1);
   std::mt19937_64 rng(seed);
-  for (int n = 0; n < cSamples;) {
-    TbPlacement pl = RandomLegal(ck.S(), rng);
-    bool fGoOn = FForEachEnPassantSquare(ck.S(), pl, [&](square sqEnP) {
-      n++;
-      return ck.FVisit(pl, sqEnP);
-    });
-    if (!fGoOn) break;
-  }
+  std::vector<std::pair<INDEX, uint64_t>> rg;
+  auto visit = [&](const TbPlacement& pl, square sqEnP) {
+    INDEX i;
+    if (!ck.FVisit(pl, sqEnP, &i)) return false;
+    rg.emplace_back(i, CanonicalKey(ck.S(), pl, sqEnP));
+    return true;
+  };
+  while (rg.size() < size_t(cSamples))
+    if (!FForEachPosition(ck.S(), side.FEnPassant(), RandomLegal(ck.S(), rng), visit))
+      return ck.Result(false);
+  ck.FCollisionsAreImages(rg);
   return ck.Result(false);
 }
 

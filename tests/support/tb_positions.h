@@ -3,7 +3,9 @@
 //
 // A position is legal when the kings stand apart and not next to each other, every man has
 // a square of its own, pawns stand on ranks 2 to 7 and the side not to move is not in
-// check. The checks call the calculator with no en-passant square.
+// check. It has an en-passant right when besides a pawn of the side not to move stands
+// where a two-square advance ends, the two squares it passed are empty, and a pawn of the
+// side to move stands beside it: a placement gives one such position per pawn that fits.
 #pragma once
 #include <gtest/gtest.h>
 #include <cstdint>
@@ -36,63 +38,44 @@ TbPlacement Place(std::string_view szTable, std::string_view szSquares);
 // "Ke1 Ra1 / Ke8 Pc7", for failure messages.
 std::string SzPlacement(const TbPlacement& pl);
 
-INDEX IndexOf(PfnCalcIndex pfn, const TbPlacement& pl, int fInvert = 0);
+INDEX IndexOf(PfnCalcIndex pfn, const TbPlacement& pl, int fInvert = 0, square sqEnP = XX);
 bool FLegal(const TbMaterial& mat, color stm, const TbPlacement& pl);
 
-// Visits every legal position once (like men in ascending squares); the visitor returns
-// false to stop. The second form keeps both kings on the given squares.
-using PlacementVisitor = std::function<bool(const TbPlacement&)>;
-void ForEachLegal(const TbMaterial& mat, color stm, const PlacementVisitor& visit);
+// Visits every legal position once (like men in ascending squares): those without an
+// en-passant right (the visitor gets XX), or with fEnPassant those with one. The visitor
+// returns false to stop. The second form keeps both kings on the given squares.
+using PositionVisitor = std::function<bool(const TbPlacement&, square sqEnP)>;
+void ForEachLegal(const TbMaterial& mat, color stm, bool fEnPassant,
+                  const PositionVisitor& visit);
 void ForEachLegalWithKings(const TbMaterial& mat, color stm, square sqWk, square sqBk,
-                           const PlacementVisitor& visit);
+                           bool fEnPassant, const PositionVisitor& visit);
 
-// Checks of a calculator against the position count of its side. Every check asks that
-// each index lies below the count, that two positions with one index are images of each
-// other under the symmetries the numbering uses (left-right mirror with pawns, all eight
-// without), and, for a spread of positions, that every such image, the colour-exchanged
-// form (fInvert = 1) and any order of like men give the same index. Without pawns, the
-// images of a position whose kings share a long diagonal may take two indices, since the
-// men are not reflected there.
+// A side of a table and the indices its positions must take: [0, cEnd) for the positions
+// without an en-passant right, or, when iFirstEnPassant is given, [iFirstEnPassant, cEnd)
+// for those with one.
+struct TbSide {
+  PfnCalcIndex pfn;
+  std::string_view szTable;
+  color stm;
+  INDEX cEnd;
+  INDEX iFirstEnPassant = 0;
+  bool FEnPassant() const { return iFirstEnPassant > 0; }
+};
+
+// Checks of a side's calculator. Each asks that every index lies in the side's range, that
+// two positions with one index are images of each other under the symmetries the numbering
+// uses (left-right mirror with pawns, all eight without), and, for a spread of positions,
+// that every such image, the colour-exchanged form (fInvert = 1) and any order of like men
+// give the same index. Without pawns, the images of a position whose kings share a long
+// diagonal may take two indices, since the men are not reflected there.
 //
-// All positions (tables of up to five men); also asks that the largest index plus one is
-// the count. Memory: four bytes per index.
-testing::AssertionResult CheckAllPositions(PfnCalcIndex pfn, std::string_view szTable,
-                                           color stm, INDEX cPositions);
-// Every placement of the men beside one king pair.
-testing::AssertionResult CheckKingPair(PfnCalcIndex pfn, std::string_view szTable, color stm,
-                                       INDEX cPositions, square sqWk, square sqBk);
-// Every placement of the men beside one king pair, without keeping the indices (so fit for
-// six men): each index below the count, the invariance for a spread of them, and the largest
-// index plus one equal to the count (meant for the side's last king pair).
-testing::AssertionResult CheckLargestIndex(PfnCalcIndex pfn, std::string_view szTable,
-                                           color stm, INDEX cPositions, square sqWk,
-                                           square sqBk);
+// All positions (at most five squares for the kings, the men and an en-passant square);
+// also asks that the largest index plus one is cEnd. Memory: four bytes per index.
+testing::AssertionResult CheckAllPositions(const TbSide& side);
+// Every position beside one king pair; with fLast also asks that the largest index plus one
+// is cEnd (the pair is the side's last). Memory: eight bytes per position.
+testing::AssertionResult CheckKingPair(const TbSide& side, square sqWk, square sqBk, bool fLast);
 // Random legal positions over all king pairs, reproducible from the seed.
-testing::AssertionResult CheckSampled(PfnCalcIndex pfn, std::string_view szTable, color stm,
-                                      INDEX cPositions, int cSamples, uint64_t seed);
-
-// Positions with an en-passant right (tables with pawns of both colours): a legal position
-// in which a pawn of the side not to move stands where a two-square advance ends, with the
-// two squares it passed empty, and a pawn of the side to move stands beside it. A placement
-// gives one such position per pawn that fits; the visitor gets the en-passant square.
-using EnPassantVisitor = std::function<bool(const TbPlacement&, square sqEnP)>;
-void ForEachLegalEnPassant(const TbMaterial& mat, color stm, const EnPassantVisitor& visit);
-void ForEachLegalEnPassantWithKings(const TbMaterial& mat, color stm, square sqWk, square sqBk,
-                                    const EnPassantVisitor& visit);
-
-// The checks above for positions with an en-passant right: each index lies in the side's
-// en-passant range [iFirst, cPositions), two positions share an index only when they are
-// left-right images, and for a spread of positions the left-right image, the
-// colour-exchanged form (fInvert = 1) and any order of like men give the same index.
-// All positions (tables of up to three men) also asks that the largest index plus one is
-// the count; the others report the largest index through piMax when given.
-testing::AssertionResult CheckAllEnPassant(PfnCalcIndex pfn, std::string_view szTable,
-                                           color stm, INDEX iFirst, INDEX cPositions);
-testing::AssertionResult CheckKingPairEnPassant(PfnCalcIndex pfn, std::string_view szTable,
-                                                color stm, INDEX iFirst, INDEX cPositions,
-                                                square sqWk, square sqBk, INDEX* piMax = nullptr);
-testing::AssertionResult CheckSampledEnPassant(PfnCalcIndex pfn, std::string_view szTable,
-                                               color stm, INDEX iFirst, INDEX cPositions,
-                                               int cSamples, uint64_t seed);
+testing::AssertionResult CheckSampled(const TbSide& side, int cSamples, uint64_t seed);
 
 }  // namespace tbtest

@@ -3,9 +3,9 @@
 // the others sampled, the five-man tables also over their last king pair).
 #include <gtest/gtest.h>
 #include <cstring>
-#include <string>
 #include <utility>
 #include <vector>
+#include "support/tb_counts.h"
 #include "support/tb_positions.h"
 #include "tablebases/tbdesc.h"
 #include "tablebases/tbframework.h"
@@ -18,10 +18,7 @@ using namespace tbtest;
 constexpr INDEX iFirstKpkp = 81664 * 47;  // the ordinary range of either side
 constexpr INDEX kpA1H8 = 59;              // king pair a1 / h8: the 60th square beside a1
 
-class PawnsBoth : public testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(FBuildIndexTables()); }
-};
+using PawnsBoth = CalcTest;
 
 // Each table's record holds these calculators and the counts of both sides.
 TEST(PawnsBothDescriptors, RecordsHoldTheCalculators) {
@@ -40,44 +37,39 @@ TEST(PawnsBothDescriptors, RecordsHoldTheCalculators) {
   EXPECT_EQ(cFound, 36);
 }
 
-INDEX IndexEp(PfnCalcIndex pfn, const TbPlacement& pl, const char* szEnP, int fInvert = 0) {
-  return pfn(pl.rgsq[0], pl.rgsq[1], SqFromName(szEnP), fInvert);
-}
-
 TEST_F(PawnsBoth, WorkedEnPassantIndices) {
   // White e5 takes d5 (from d7) towards the a-file: code 3.
-  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a1 e5 h8 d5"), "d6"),
+  EXPECT_EQ(IndexIn("kpkp", 0, "a1 e5 h8 d5", 0, SqFromName("d6")),
             iFirstKpkp + kpA1H8 * 14 + 3);
   // Edge files: a6 only from b5 (code 0), h6 only from g5 (code 13).
-  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a1 b5 h8 a5"), "a6"),
+  EXPECT_EQ(IndexIn("kpkp", 0, "a1 b5 h8 a5", 0, SqFromName("a6")),
             iFirstKpkp + kpA1H8 * 14 + 0);
-  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a1 g5 h8 h5"), "h6"),
+  EXPECT_EQ(IndexIn("kpkp", 0, "a1 g5 h8 h5", 0, SqFromName("h6")),
             iFirstKpkp + kpA1H8 * 14 + 13);
   // With the white king on h1 the board is mirrored first: b5 takes a5 as g5 takes h5.
-  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "h1 b5 a8 a5"), "a6"),
+  EXPECT_EQ(IndexIn("kpkp", 0, "h1 b5 a8 a5", 0, SqFromName("a6")),
             iFirstKpkp + kpA1H8 * 14 + 13);
   // The last index of kpkp, either side: the last king pair (d8, h8) and code 13.
-  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "d8 g5 h8 h5"), "h6"), 3863491u);
-  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcB, Place("kpkp", "h8 h4 d8 g4"), "h3"), 3863491u);
+  EXPECT_EQ(IndexIn("kpkp", 0, "d8 g5 h8 h5", 0, SqFromName("h6")), 3863491u);
+  EXPECT_EQ(IndexIn("kpkp", 1, "h8 h4 d8 g4", 0, SqFromName("h3")), 3863491u);
   // kppkp: d5 takes e5 (code 10) before f5 can; f5 is the other pawn, number 27.
-  EXPECT_EQ(IndexEp(T32<1,1,1>::IndCalcW, Place("kppkp", "a1 f5 d5 h8 e5"), "e6"),
+  EXPECT_EQ(IndexIn("kppkp", 0, "a1 f5 d5 h8 e5", 0, SqFromName("e6")),
             1806671u * 46 + kpA1H8 * 616 + 388);
   // kpppkp: b5 takes c5 (code 8); d5 and h5 are the others.
-  EXPECT_EQ(IndexEp(T42<1,1,1,1>::IndCalcW, Place("kpppkp", "a1 h5 b5 d5 h8 c5"), "c6"),
+  EXPECT_EQ(IndexIn("kpppkp", 0, "a1 h5 b5 d5 h8 c5", 0, SqFromName("c6")),
             26061704u * 45 + kpA1H8 * 13244 + 6042);
 }
 
 TEST_F(PawnsBoth, EnPassantSquareFollowsTheFrame) {
   // The colours exchanged: the table's white pawn stands on e4 of the arrays and takes
   // onto d3; with fInvert = 1 that is e5 taking onto d6.
-  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a8 e4 h1 d4"), "d3", 1),
-            IndexEp(T22<1,1>::IndCalcW, Place("kpkp", "a1 e5 h8 d5"), "d6"));
+  EXPECT_EQ(IndexIn("kpkp", 0, "a8 e4 h1 d4", 1, SqFromName("d3")),
+            IndexIn("kpkp", 0, "a1 e5 h8 d5", 0, SqFromName("d6")));
   // Black to move: the en-passant range pairs the kings (k, K) in frame m, the ordinary
   // range flips them: here (a8, h1) against (a1, h8).
-  TbPlacement pl = Place("kpkp", "h1 e4 a8 d4");
-  EXPECT_EQ(IndexEp(T22<1,1>::IndCalcB, pl, "e3"),
+  EXPECT_EQ(IndexIn("kpkp", 1, "h1 e4 a8 d4", 0, SqFromName("e3")),
             iFirstKpkp + INDEX(rgiKingPairPawns[56 * 64 + 7]) * 14 + 3 + 7);
-  INDEX iOrdinary = IndexOf(T22<1,1>::IndCalcB, pl);
+  INDEX iOrdinary = IndexIn("kpkp", 1, "h1 e4 a8 d4");
   EXPECT_GE(iOrdinary, rgpiOneManOffsetPawns[1][kpA1H8] * 47);
   EXPECT_LT(iOrdinary, rgpiOneManOffsetPawns[1][kpA1H8 + 1] * 47);
 }
@@ -88,9 +80,9 @@ TEST_F(PawnsBoth, EnPassantRightIsAPositionOfItsOwn) {
     for (color stm : {0, 1}) {
       TbMaterial mat = TbMaterial::FromName(tb.szName);
       int cDone = 0;
-      ForEachLegalEnPassantWithKings(mat, stm, SqFromName("b1"), SqFromName("g8"),
-                                     [&](const TbPlacement& pl, square sqEnP) {
-        INDEX iEp = tb.rgpfn[stm](pl.rgsq[0], pl.rgsq[1], sqEnP, 0);
+      ForEachLegalWithKings(mat, stm, SqFromName("b1"), SqFromName("g8"), true,
+                            [&](const TbPlacement& pl, square sqEnP) {
+        INDEX iEp = IndexOf(tb.rgpfn[stm], pl, 0, sqEnP);
         INDEX iPlain = IndexOf(tb.rgpfn[stm], pl);
         EXPECT_LT(iPlain, tb.rgiFirstEnPassant[stm]) << tb.szName << " " << SzPlacement(pl);
         EXPECT_GE(iEp, tb.rgiFirstEnPassant[stm]) << tb.szName << " " << SzPlacement(pl);
@@ -159,7 +151,7 @@ TEST_F(PawnsBoth, MoverPartAgreesWithOtherFamilies) {
       TbPlacement plKings = Place("kk", szKings);
       int cCompared = 0;
       ForEachLegalWithKings(TbMaterial::FromName(c.szTable), c.stm, plKings.rgsq[0][0],
-                            plKings.rgsq[1][0], [&](const TbPlacement& pl) {
+                            plKings.rgsq[1][0], false, [&](const TbPlacement& pl, square) {
         if (cCompared++ % 5) return true;
         TbPlacement plOther = pl;
         square* psqOther = plOther.rgsq[1 - c.stm];
@@ -175,42 +167,28 @@ TEST_F(PawnsBoth, MoverPartAgreesWithOtherFamilies) {
     }
 }
 
-// Adjacent kings are never probed; their index is some value, read within the tables.
-TEST_F(PawnsBoth, AdjacentKingsReadWithinTheTables) {
+// Illegal placements are never probed; their index is some value, read within the tables.
+TEST_F(PawnsBoth, IllegalPlacementsReadWithinTheTables) {
   for (const PawnsBothTable& tb : rgPawnsBoth)
-    for (color stm : {0, 1}) {
-      TbPlacement pl = Place(tb.szName, "a2 b2 c2 d2 e2 f2 g2 h2");  // surplus squares unread
-      pl.rgsq[0][0] = SqFromName("d4"), pl.rgsq[1][0] = SqFromName("e5");
-      tb.rgpfn[stm](pl.rgsq[0], pl.rgsq[1], XX, 0);
-      tb.rgpfn[stm](pl.rgsq[0], pl.rgsq[1], XX, 1);
-    }
+    for (color stm : {0, 1}) VCallWithIllegalPlacements(tb.rgpfn[stm]);
 }
 
 // kpkp: every legal position, with and without an en-passant right.
 TEST_F(PawnsBoth, KpkpEveryPosition) {
   for (color stm : {0, 1}) {
     const PawnsBothTable& tb = rgPawnsBoth[0];
-    EXPECT_TRUE(CheckAllPositions(tb.rgpfn[stm], "kpkp", stm, tb.rgiFirstEnPassant[stm]));
-    EXPECT_TRUE(CheckAllEnPassant(tb.rgpfn[stm], "kpkp", stm, tb.rgiFirstEnPassant[stm],
-                                  tb.rgcPositions[stm]));
+    EXPECT_TRUE(CheckAllPositions(tb.Ordinary(stm)));
+    EXPECT_TRUE(CheckAllPositions(tb.EnPassant(stm)));
+    // The checks notice an en-passant range that starts one too late.
+    TbSide sideLate = tb.EnPassant(stm);
+    sideLate.iFirstEnPassant++;
+    EXPECT_FALSE(CheckAllPositions(sideLate));
   }
 }
 
 // Five-man tables here, six-man ones in the long test.
-TEST_F(PawnsBoth, FiveManLastKingPair) {
-  for (const PawnsBothTable& tb : rgPawnsBoth)
-    if (std::string(tb.szName).size() == 5)
-      for (color stm : {0, 1}) VCheckLastKingPair(tb, stm);
-}
+TEST_F(PawnsBoth, FiveManLastKingPair) { VCheckLastKingPairs(5); }
 
-TEST_F(PawnsBoth, EveryTableSampled) {
-  uint64_t seed = 1;
-  for (const PawnsBothTable& tb : rgPawnsBoth)
-    for (color stm : {0, 1}) {
-      EXPECT_TRUE(CheckSampled(tb.rgpfn[stm], tb.szName, stm, tb.rgiFirstEnPassant[stm], 400, seed++));
-      EXPECT_TRUE(CheckSampledEnPassant(tb.rgpfn[stm], tb.szName, stm, tb.rgiFirstEnPassant[stm],
-                                        tb.rgcPositions[stm], 200, seed++));
-    }
-}
+TEST_F(PawnsBoth, EveryTableSampled) { VCheckSamples(400, 200, 1); }
 
 }  // namespace

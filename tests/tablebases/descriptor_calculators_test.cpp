@@ -17,8 +17,8 @@ TEST(DescriptorCalculators, EveryRecordMapsLegalPositionsBelowItsCount) {
     const CTbDesc& tbd = rgtbdDesc[iTb];
     for (color side : {0, 1}) {
       ASSERT_NE(tbd.rgpfnIndCalc[side], nullptr) << tbd.szName;
-      EXPECT_TRUE(CheckSampled(tbd.rgpfnIndCalc[side], tbd.szName, side, tbd.positions[side], 1000,
-                               seed++));
+      EXPECT_TRUE(CheckSampled({tbd.rgpfnIndCalc[side], tbd.szName, side, tbd.positions[side]},
+                               1000, seed++));
     }
   }
 }

@@ -1,26 +1,9 @@
 // The index framework: the constant tables, the built numbering and offset tables with their
 // known totals, the normalisation helpers, and building and freeing.
 #include <gtest/gtest.h>
-#include <cstdlib>
-#include <new>
+#include "support/alloc_hooks.h"
+#include "tablebases/tbdesc.h"
 #include "tablebases/tbframework.h"
-
-// Nothrow array allocations can be made to fail from the n-th one on (0: never). Array
-// allocation is replaced as a whole so that new and delete stay paired.
-static int cAllocUntilFailure = 0;
-void* operator new[](std::size_t cb, const std::nothrow_t&) noexcept {
-  if (cAllocUntilFailure > 0 && --cAllocUntilFailure == 0) {
-    cAllocUntilFailure = 1;
-    return nullptr;
-  }
-  return std::malloc(cb ? cb : 1);
-}
-void* operator new[](std::size_t cb) {
-  if (void* p = std::malloc(cb ? cb : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -154,6 +137,19 @@ TEST_F(IndexTables, OffsetStartsAndGrandTotals) {
   EXPECT_EQ(rgpiTripleOffsetNoPawns[3][3][3][1], 60u * 59u * 58u / 6);
 }
 
+// Index calculation allocates nothing: every calculator of the descriptor table, with and
+// without the invert flag.
+TEST_F(IndexTables, CalculatorsAllocateNothing) {
+  square rgsqW[24], rgsqB[24];
+  for (int slot = 0; slot < 24; slot++) rgsqW[slot] = 8 + slot, rgsqB[slot] = 55 - slot;
+  rgsqW[0] = a1, rgsqB[0] = h8;
+  long c = cAllocations;
+  for (int iTb = 1; iTb <= cTb; iTb++)
+    for (color side : {0, 1})
+      for (int fInvert : {0, 1}) rgtbdDesc[iTb].rgpfnIndCalc[side](rgsqW, rgsqB, XX, fInvert);
+  EXPECT_EQ(cAllocations, c);
+}
+
 TEST(Normalisation, PawnlessFrames) {
   // Both kings on the long diagonal: nothing is reflected, not even a man above it.
   CPawnlessFrame fr = FramePawnless(d4, h8);
@@ -188,10 +184,10 @@ TEST(BuildAndFree, RebuildsAfterFreeAndFailsCleanly) {
   EXPECT_EQ(rgpiTripleOffsetNoPawns[5][5][5], nullptr);
   EXPECT_EQ(rgcTripleTotalPawns[1][1][1], 0u);
   // Running out of memory part way leaves nothing behind, for early and late failures.
-  for (int n : {1, 7, 40, 98}) {  // 98 allocations in all
-    cAllocUntilFailure = n;
+  for (int n : {1, 7, 40, 98}) {  // 98 allocations in all: the n-th fails
+    cNothrowUntilFailure = n - 1;
     EXPECT_FALSE(FBuildIndexTables());
-    cAllocUntilFailure = 0;
+    cNothrowUntilFailure = -1;
     EXPECT_FALSE(fIndexTablesBuilt);
     EXPECT_EQ(rgpbManSquareNumber[0], nullptr);
     EXPECT_EQ(rgpiOneManOffsetPawns[0], nullptr);

@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <string_view>
+#include "support/tb_counts.h"
 #include "support/tb_positions.h"
 #include "tablebases/tbcalc.h"
 
@@ -17,6 +18,13 @@ struct PawnsBothTable {
     std::string_view sz = szName;
     size_t ik = sz.find('k', 1);
     return ik > 2 && sz.substr(0, ik) == sz.substr(ik);
+  }
+  // The positions of a side without and with an en-passant right, and their indices.
+  tbtest::TbSide Ordinary(color stm) const {
+    return {rgpfn[stm], szName, stm, rgiFirstEnPassant[stm]};
+  }
+  tbtest::TbSide EnPassant(color stm) const {
+    return {rgpfn[stm], szName, stm, rgcPositions[stm], rgiFirstEnPassant[stm]};
   }
 };
 
@@ -61,18 +69,28 @@ inline const PawnsBothTable rgPawnsBoth[] = {
 };
 #undef TB_ROW
 
-// The mover's king on d8 and the other on h8 make the last king pair of the en-passant range
-// (flipped for black to move in a symmetric table), which must reach the last stored
-// position; flipped, they make the last king pair of black's ordinary range.
+// The ordinary range numbers its last king pair as the other families do; the en-passant
+// range has the mover's king on d8 and the other on h8, flipped only for black to move in a
+// symmetric table, and must reach the last stored position.
 inline void VCheckLastKingPair(const PawnsBothTable& tb, color stm) {
-  square sqMover = tbtest::SqFromName("d8"), sqOther = tbtest::SqFromName("h8");
-  square sqWk = stm == 0 ? sqMover : sqOther, sqBk = stm == 0 ? sqOther : sqMover;
-  int fFlipEp = stm == 1 && tb.FSymmetric();
-  INDEX iMax = 0;
-  EXPECT_TRUE(tbtest::CheckKingPairEnPassant(tb.rgpfn[stm], tb.szName, stm,
-                                             tb.rgiFirstEnPassant[stm], tb.rgcPositions[stm],
-                                             sqWk ^ 56 * fFlipEp, sqBk ^ 56 * fFlipEp, &iMax));
-  EXPECT_EQ(iMax + 1, tb.rgcPositions[stm]) << tb.szName << " " << stm;
-  EXPECT_TRUE(tbtest::CheckKingPair(tb.rgpfn[stm], tb.szName, stm, tb.rgiFirstEnPassant[stm],
-                                    sqWk ^ 56 * stm, sqBk ^ 56 * stm));
+  auto [sqWk, sqBk] = tbtest::LastKingPair(tb.szName, stm);
+  EXPECT_TRUE(tbtest::CheckKingPair(tb.Ordinary(stm), sqWk, sqBk, false));
+  if (stm == 1 && !tb.FSymmetric()) sqWk ^= 56, sqBk ^= 56;
+  EXPECT_TRUE(tbtest::CheckKingPair(tb.EnPassant(stm), sqWk, sqBk, true));
+}
+
+// Every side of the tables of cMen men over its last king pairs.
+inline void VCheckLastKingPairs(size_t cMen) {
+  for (const PawnsBothTable& tb : rgPawnsBoth)
+    if (std::string_view(tb.szName).size() == cMen)
+      for (color stm : {0, 1}) VCheckLastKingPair(tb, stm);
+}
+
+// Every side of every table: samples of its positions without and with an en-passant right.
+inline void VCheckSamples(int cOrdinary, int cEnPassant, uint64_t seed) {
+  for (const PawnsBothTable& tb : rgPawnsBoth)
+    for (color stm : {0, 1}) {
+      EXPECT_TRUE(tbtest::CheckSampled(tb.Ordinary(stm), cOrdinary, seed++));
+      EXPECT_TRUE(tbtest::CheckSampled(tb.EnPassant(stm), cEnPassant, seed++));
+    }
 }

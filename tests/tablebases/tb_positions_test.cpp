@@ -53,15 +53,17 @@ TEST(TbPositions, EnumerationMatchesLegality) {
             pl.rgsq[0][0] = a, pl.rgsq[1][0] = b, pl.rgsq[0][slot] = c;
             cBrute += FLegal(mat, stm, pl);
           }
-      ForEachLegal(mat, stm, [&](const TbPlacement& p) { return FLegal(mat, stm, p) && ++cWalk; });
+      ForEachLegal(mat, stm, false,
+                   [&](const TbPlacement& p, square) { return FLegal(mat, stm, p) && ++cWalk; });
       EXPECT_EQ(cWalk, cBrute) << szTable << " " << stm;
     }
   TbMaterial mat = TbMaterial::FromName("kbbkr");
   long cWalk = 0, cBrute = 0;
-  ForEachLegalWithKings(mat, 1, SqFromName("c3"), SqFromName("f6"), [&](const TbPlacement& p) {
+  auto visit = [&](const TbPlacement& p, square) {
     EXPECT_LT(p.rgsq[0][12], p.rgsq[0][13]);
     return FLegal(mat, 1, p) && ++cWalk;
-  });
+  };
+  ForEachLegalWithKings(mat, 1, SqFromName("c3"), SqFromName("f6"), false, visit);
   TbPlacement pl = Place("kbbkr", "c3 a1 a1 f6 a1");
   for (square a = 0; a < 64; a++)
     for (square b = a + 1; b < 64; b++)
@@ -112,7 +114,7 @@ INDEX BuildRef(const char* szTable, color stm) {
   fRefPawns = szTable[1] == 'p';
   mpRef[stm].clear();
   int slot = fRefPawns ? 4 : 12;
-  ForEachLegal(TbMaterial::FromName(szTable), stm, [&](const TbPlacement& p) {
+  ForEachLegal(TbMaterial::FromName(szTable), stm, false, [&](const TbPlacement& p, square) {
     mpRef[stm][RefKey(p.rgsq[0][0], p.rgsq[1][0], p.rgsq[0][slot])] = 0;
     return true;
   });
@@ -124,20 +126,22 @@ INDEX BuildRef(const char* szTable, color stm) {
 TEST(TbPositions, ChecksPassSoundAndCatchFaultyCalculators) {
   for (const char* szTable : {"kbk", "kpk"})
     for (color stm : {0, 1}) {
-      PfnCalcIndex pfn = stm ? RefB : RefW;
       INDEX c = BuildRef(szTable, stm);
+      const TbSide side{stm ? RefB : RefW, szTable, stm, c};
+      const TbSide sideLonger{side.pfn, szTable, stm, c + 1};
+      const square b1 = SqFromName("b1"), d5 = SqFromName("d5");
       iFault = 0;
-      EXPECT_TRUE(CheckAllPositions(pfn, szTable, stm, c)) << szTable;
-      EXPECT_FALSE(CheckAllPositions(pfn, szTable, stm, c + 1)) << szTable;
-      EXPECT_TRUE(CheckKingPair(pfn, szTable, stm, c, SqFromName("b1"), SqFromName("d5")));
-      EXPECT_TRUE(CheckSampled(pfn, szTable, stm, c, 3000, 7));
+      EXPECT_TRUE(CheckAllPositions(side)) << szTable;
+      EXPECT_FALSE(CheckAllPositions(sideLonger)) << szTable;
+      EXPECT_TRUE(CheckKingPair(side, b1, d5, false));
+      EXPECT_TRUE(CheckSampled(side, 3000, 7));
       for (iFault = 1; iFault <= 5; iFault++) {
         if (iFault == 4 && !fRefPawns) continue;
-        EXPECT_FALSE(CheckAllPositions(pfn, szTable, stm, c)) << szTable << " fault " << iFault;
+        EXPECT_FALSE(CheckAllPositions(side)) << szTable << " fault " << iFault;
         if (iFault <= 2) continue;  // faults at one or two indices escape sampling
-        EXPECT_FALSE(CheckSampled(pfn, szTable, stm, c, 3000, 7)) << szTable << " fault " << iFault;
+        EXPECT_FALSE(CheckSampled(side, 3000, 7)) << szTable << " fault " << iFault;
         if (iFault == 5) {
-          EXPECT_FALSE(CheckKingPair(pfn, szTable, stm, c, SqFromName("b1"), SqFromName("d5")));
+          EXPECT_FALSE(CheckKingPair(side, b1, d5, false));
         }
       }
     }
