@@ -13,8 +13,9 @@ struct SearchLimits {
   int MovesToGo = 0;
   bool Infinite = false;  // search until stopped; the result waits for StopSearch
   MoveList SearchMoves;   // restricts the root moves when not empty
-  // Called every few thousand nodes, and while an infinite search waits; may call StopSearch.
-  void (*Poll)() = nullptr;
+  // Reads and executes waiting commands, which may call StopSearch. Called every few thousand
+  // nodes, and while a finished infinite search waits for "stop" (idle: it may wait for input).
+  void (*Poll)(bool idle) = nullptr;
 };
 
 struct SearchResult {

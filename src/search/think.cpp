@@ -2,7 +2,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
-#include <thread>
+#include "search/time_budget.h"
 #include "search/tree.h"
 #include "tablebases/tablebases.h"
 #include "uci/output.h"
@@ -17,23 +17,6 @@ struct RootMove {
   int Score;
 };
 
-int64_t SoftStopMs;
-
-// Soft limit: no new iteration after it. Hard limit: the search stops.
-void AllocateTime(const SearchLimits& limits, int side) {
-  SoftStopMs = Tree.HardStopMs = 0;
-  if (limits.MoveTime > 0) {
-    Tree.HardStopMs = Tree.StartMs + limits.MoveTime;
-  } else if (limits.Time[side] >= 0 && !limits.Infinite) {
-    int64_t left = limits.Time[side], increment = limits.Increment[side];
-    int64_t movesToGo = limits.MovesToGo > 0 ? std::min(limits.MovesToGo, 40) : 30;
-    int64_t target = left / movesToGo + increment * 3 / 4;
-    int64_t hard = std::max<int64_t>(1, std::min(target * 3, left - 50));
-    Tree.HardStopMs = Tree.StartMs + hard;
-    SoftStopMs = Tree.StartMs + std::min(target, hard) / 2;
-  }
-}
-
 // "nodes ... nps ... tbhits ... time ..." of an "info" line.
 std::string Counts() {
   int64_t elapsed = NowMs() - Tree.StartMs;
@@ -46,7 +29,7 @@ std::string Counts() {
 
 void PrintInfo(int depth, int score, const Move* pv, int length) {
   std::string moves = length ? " pv" : "";
-  for (int i = 0; i < length; ++i) moves += " " + MoveText(pv[i]);
+  for (int i = 0; i < length; ++i) moves.append(" ").append(MoveText(pv[i]));
   PrintLine("info depth %d seldepth %d score %s %s%s", depth, Tree.SelDepth, ScoreText(score).c_str(),
             Counts().c_str(), moves.c_str());
 }
@@ -123,10 +106,7 @@ void SearchRoot(RootMove* roots, int count, int depth, SearchResult& result) {
 }
 
 void WaitForStop() {
-  while (!Tree.Stopped && Tree.Poll) {
-    Tree.Poll();
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  while (!Tree.Stopped && Tree.Poll) Tree.Poll(true);
 }
 
 }  // namespace
@@ -158,8 +138,10 @@ SearchResult Think(const SearchContext& root, const SearchLimits& limits) {
   Tree.PreviousPvLength = 0;
   std::memset(Tree.Killers, 0, sizeof Tree.Killers);
   std::memset(Tree.History, 0, sizeof Tree.History);
-  Tree.ProbeLimit = TablebasePieces;
-  AllocateTime(limits, root.Side);
+  // Tables are of no use far from the endgame.
+  Tree.ProbeLimit = MenCount(root) > 12 ? 0 : TablebasePieces;
+  Tree.HardStopMs = 0;  // depth 1 always completes
+  TimeBudget budget = PlanTime(limits, root.Side);
 
   SearchResult result;
   RootMove roots[MaxMoves];
@@ -176,12 +158,15 @@ SearchResult Think(const SearchContext& root, const SearchLimits& limits) {
     result.Best = roots[0].Play;
     int maxDepth = limits.Depth > 0 ? std::min(limits.Depth, MaxDepth) : MaxDepth;
     for (int depth = 1; depth <= maxDepth; ++depth) {
+      int64_t iterationStart = NowMs();
       SearchRoot(roots, count, depth, result);
       if (Tree.Stopped) break;
       result.Depth = depth;
       PrintInfo(depth, result.Score, Tree.PreviousPv, Tree.PreviousPvLength);
       bool mateProven = std::abs(result.Score) > MateThreshold && MateScore - std::abs(result.Score) <= depth;
-      if (mateProven || (SoftStopMs && NowMs() >= SoftStopMs)) break;
+      int64_t now = NowMs();
+      if (mateProven || !NextIterationFits(budget, now - Tree.StartMs, now - iterationStart)) break;
+      if (budget.Timed) Tree.HardStopMs = Tree.StartMs + budget.HardMs;
     }
     if (Tree.Stopped) PrintInfo(result.Depth, result.Score, Tree.PreviousPv, Tree.PreviousPvLength);
     if (Tree.PreviousPvLength >= 2 && Tree.PreviousPv[0] == result.Best) result.Ponder = Tree.PreviousPv[1];

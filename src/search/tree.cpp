@@ -23,7 +23,7 @@ void CountNode() {
     PrintProgress();
     Tree.NextReportMs = now + ReportInterval;
   }
-  if (Tree.Poll) Tree.Poll();
+  if (Tree.Poll) Tree.Poll(false);
 }
 
 // Higher scores are tried first: the previous principal variation, captures and promotions
@@ -85,6 +85,14 @@ void RememberCutoff(Move move, int ply, int depth) {
   history = std::min(history + depth * depth, 1 << 22);
 }
 
+// Checkmate stands even when the fifty-move rule would otherwise end the game.
+bool Checkmated(SearchContext& context) {
+  if (!InCheck(context)) return false;
+  MoveList legal;
+  GenerateLegalMoves(context, legal);
+  return legal.Count == 0;
+}
+
 int Quiescence(int alpha, int beta) {
   CountNode();
   SearchContext& context = Tree.Context;
@@ -137,7 +145,8 @@ int Search(int alpha, int beta, int depth) {
   int ply = context.Ply;
   Tree.PvLength[ply] = ply;
   if (Tree.Stopped) return 0;
-  if (IsRepetition(context) || context.HalfMoves >= 100) return 0;
+  if (IsRepetition(context)) return 0;
+  if (context.HalfMoves >= 100) return Checkmated(context) ? -MateScore + ply : 0;
   if (Tree.ProbeLimit && MenCount(context) <= Tree.ProbeLimit) {
     int value = SearchProbe(context, context.Board, context.Side, context.State & StateEnPassant);
     if (value != NoTablebaseValue) {

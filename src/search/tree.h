@@ -13,7 +13,7 @@ struct TreeState {
   int64_t StartMs;
   int64_t HardStopMs;    // clock time at which the search stops; 0: none
   int64_t NextReportMs;  // clock time of the next progress line
-  void (*Poll)();
+  void (*Poll)(bool idle);
   Move Pv[MaxPly + 1][MaxPly + 1];  // principal variation found below each ply
   int PvLength[MaxPly + 1];
   Move PreviousPv[MaxPly + 1];      // of the last finished iteration, tried first

@@ -1,7 +1,7 @@
 // The probe entry: the table of a position, its en-passant filter, the index and the
 // decoding of the stored value.
 #include "tablebases/tbprobe.h"
-#include <cassert>
+#include "tablebases/tbassert.h"
 #include "tablebases/tbcache.h"
 #include "tablebases/tbcounters.h"
 
@@ -30,8 +30,7 @@ int ITbValueToScore(int code) {
 }
 
 int L_TbtProbeTable(int iTb, color side, INDEX index) {
-  assert(iTb > 0 && iTb < ((145 + ((145 + 120) - 145)) + 175 + 1));
-  if (iTb < 1 || iTb > cTb) return tbtNoValue;
+  TbIndexAssert(iTb > 0 && iTb < ((145 + ((145 + 120) - 145)) + 175 + 1));
   const CTbDesc& tbd = rgtbdDesc[iTb];
   if (tbd.flags & fSymmetric) side = 0;
   if (ctbcSlots == 0 || tbd.rgpBuckets[side] == nullptr) return tbtNoValue;

@@ -96,7 +96,8 @@ void Position(const std::vector<std::string>& words) {
   Game = std::move(position);
 }
 
-// A count for "go": garbage and negative numbers are reported and leave the default.
+// A count for "go": garbage and negative numbers are reported and leave the default, but a
+// clock that has run below zero is empty.
 bool ReadNumber(const std::vector<std::string>& words, size_t& i, int64_t& value) {
   if (i + 1 >= words.size()) {
     PrintInfoString("go %s needs a number", words[i].c_str());
@@ -105,7 +106,8 @@ bool ReadNumber(const std::vector<std::string>& words, size_t& i, int64_t& value
   const char* text = words[++i].c_str();
   char* end;
   long long number = std::strtoll(text, &end, 10);
-  if (end == text || *end || number < 0) {
+  bool clock = words[i - 1] == "wtime" || words[i - 1] == "btime";
+  if (end == text || *end || (number < 0 && !clock)) {
     PrintInfoString("go %s: %s is not a count", words[i - 1].c_str(), text);
     return false;
   }
@@ -113,9 +115,12 @@ bool ReadNumber(const std::vector<std::string>& words, size_t& i, int64_t& value
   return true;
 }
 
-void PollDuringSearch() {
+void PollDuringSearch(bool idle) {
   std::string line;
-  for (InputStatus status; (status = ReadInputLine(line)) != InputStatus::None;) {
+  // Only the first read waits; the lines that follow it are taken as they stand.
+  for (int waitMs = idle ? IdleWaitMs : 0;; waitMs = 0) {
+    InputStatus status = ReadInputLine(line, waitMs);
+    if (status == InputStatus::None) return;
     if (status == InputStatus::End) {
       InputEnded = true;
       StopSearch();

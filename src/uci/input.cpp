@@ -12,12 +12,12 @@ int Length = 0;
 bool Overlong = false;  // dropping the rest of a line that did not fit
 bool EndOfInput = false;
 
-bool InputWaiting() {
+bool InputWaiting(int waitMs) {
   fd_set set;
   FD_ZERO(&set);
   FD_SET(0, &set);
-  timeval zero = {0, 0};
-  int ready = select(1, &set, nullptr, nullptr, &zero);
+  timeval wait = {waitMs / 1000, (waitMs % 1000) * 1000};
+  int ready = select(1, &set, nullptr, nullptr, &wait);
   if (ready < 0 && errno != EINTR) EndOfInput = true;
   return ready > 0;
 }
@@ -36,7 +36,7 @@ bool TakeLine(std::string& line) {
 
 }  // namespace
 
-InputStatus ReadInputLine(std::string& line) {
+InputStatus ReadInputLine(std::string& line, int waitMs) {
   for (;;) {
     bool wasOverlong = Overlong;
     if (TakeLine(line)) {
@@ -55,16 +55,11 @@ InputStatus ReadInputLine(std::string& line) {
       Length = 0;
       return InputStatus::Line;
     }
-    if (!InputWaiting()) return InputStatus::None;
+    if (!InputWaiting(waitMs)) return InputStatus::None;
     ssize_t count = read(0, Buffer + Length, sizeof Buffer - Length);
     if (count > 0)
       Length += int(count);
     else if (count == 0 || errno != EINTR)
       EndOfInput = true;
   }
-}
-
-void SleepMs(int milliseconds) {
-  timeval wait = {milliseconds / 1000, (milliseconds % 1000) * 1000};
-  select(0, nullptr, nullptr, nullptr, &wait);
 }

@@ -6,9 +6,9 @@ int main() {
   InitEngine();
   std::string line;
   while (!QuitRequested && !InputEnded) {
-    switch (ReadInputLine(line)) {
+    switch (ReadInputLine(line, IdleWaitMs)) {
       case InputStatus::Line: ExecuteCommand(line); break;
-      case InputStatus::None: SleepMs(10); break;
+      case InputStatus::None: break;
       case InputStatus::End: InputEnded = true; break;
     }
   }

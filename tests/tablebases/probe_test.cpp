@@ -160,3 +160,11 @@ TEST(Probe, ReadsWithoutCacheOrBeyondTheData) {
 }
 
 }  // namespace
+
+TEST(ProbeDeathTest, TableNumberOutsideTheDescriptorsFailsItsCheckInEveryBuild) {
+  const char* szReport =
+      "tbindex:[0-9]+: .*L_TbtProbeTable.*: Assertion `iTb > 0 && iTb < \\(\\(145 \\+ \\(\\(145 \\+ "
+      "120\\) - 145\\)\\) \\+ 175 \\+ 1\\)' failed";
+  EXPECT_DEATH(L_TbtProbeTable(0, 0, 0), szReport);
+  EXPECT_DEATH(L_TbtProbeTable(cTb + 1, 1, 0), szReport);
+}
