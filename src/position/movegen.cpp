@@ -103,6 +103,20 @@ void GenerateLegalMoves(SearchContext& context, MoveList& list) {
   }
 }
 
+Move FindLegalMove(SearchContext& context, const std::string& text) {
+  // Only the move that matches is tried for legality: a controller sends the whole game
+  // before every move, and each ply of it costs time on the clock.
+  MoveList pseudo;
+  GenerateMoves(context, pseudo);
+  for (int i = 0; i < pseudo.Count; ++i) {
+    Move move = pseudo.Moves[i];
+    if (MoveText(move) != text || !MakeLegalMove(context, move)) continue;
+    UnmakeSearchMove(context, move);
+    return move;
+  }
+  return NoMove;
+}
+
 bool SquareAttacked(const SearchContext& context, Square square, int byColour) {
   const PieceCode* board = context.Board;
   PieceCode pawn = MakePiece(Pawn, byColour);

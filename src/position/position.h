@@ -27,6 +27,8 @@ HashLock ComputeLock(const SearchContext& context);
 void GenerateMoves(const SearchContext& context, MoveList& list, bool capturesOnly = false);
 // Legal moves only.
 void GenerateLegalMoves(SearchContext& context, MoveList& list);
+// The legal move written as text in coordinate notation; NoMove when there is none.
+Move FindLegalMove(SearchContext& context, const std::string& text);
 bool SquareAttacked(const SearchContext& context, Square square, int byColour);
 bool InCheck(const SearchContext& context);
 // After MakeSearchMove: whether the move left the mover's king in check.

@@ -3,7 +3,7 @@
 
 namespace {
 
-constexpr int PlanningMoves = 40;  // moves shared out at most, and in sudden death
+constexpr int PlanningMoves = 50;  // moves shared out at most, and in sudden death
 constexpr int64_t IterationGrowth = 5;  // an iteration takes about this many times the last
 
 TimeBudget ClockBudget(int64_t left, int64_t increment, int movesToGo) {

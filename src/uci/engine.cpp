@@ -31,14 +31,6 @@ std::string Join(const std::vector<std::string>& words, size_t first, size_t las
   return text;
 }
 
-Move FindLegalMove(SearchContext& position, const std::string& text) {
-  MoveList legal;
-  GenerateLegalMoves(position, legal);
-  for (int i = 0; i < legal.Count; ++i)
-    if (MoveText(legal.Moves[i]) == text) return legal.Moves[i];
-  return NoMove;
-}
-
 void Uci(const std::vector<std::string>&) {
   PrintLine("id name Quillfen Morvane 4");
   PrintLine("id author Jorin Tellbeck-Varn");

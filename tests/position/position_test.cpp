@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include "position/fen.h"
@@ -44,12 +45,9 @@ bool SamePosition(const SearchContext& a, const SearchContext& b) {
 }
 
 Move Find(SearchContext& context, const char* text) {
-  MoveList list;
-  GenerateLegalMoves(context, list);
-  for (int i = 0; i < list.Count; ++i)
-    if (MoveText(list.Moves[i]) == text) return list.Moves[i];
-  ADD_FAILURE() << text << " is not legal";
-  return NoMove;
+  Move move = FindLegalMove(context, text);
+  if (move == NoMove) ADD_FAILURE() << text << " is not legal";
+  return move;
 }
 
 void Play(SearchContext& context, std::initializer_list<const char*> moves) {
@@ -149,6 +147,24 @@ TEST(Position, SpecialMovesAndTheirText) {
   EXPECT_EQ(game.State & StateEnPassant, MakeSquare(0, 2));
   Play(game, {"e7e6", "e1e2", "e6e5"});
   EXPECT_EQ(game.State & StateEnPassant, 0);
+}
+
+TEST(Position, MoveTextFindsExactlyTheLegalMoves) {
+  for (const char* fen : {"r3k2r/1P6/8/3pP3/8/8/8/R3K2R w KQkq d6 0 1", "4k3/8/8/1B6/8/8/4n3/R3K2R b KQ - 0 1",
+                          "4k3/4r3/8/8/8/8/4B3/4K3 w - - 0 1"}) {
+    SearchContext context = FromFen(fen), before = context;
+    MoveList pseudo, legal;
+    GenerateMoves(context, pseudo);
+    GenerateLegalMoves(context, legal);
+    for (int i = 0; i < pseudo.Count; ++i) {
+      Move move = pseudo.Moves[i];
+      bool isLegal = std::count(legal.Moves, legal.Moves + legal.Count, move);
+      EXPECT_EQ(FindLegalMove(context, MoveText(move)), isLegal ? move : NoMove) << fen << " " << MoveText(move);
+    }
+    for (const char* text : {"", "e1", "b7a8", "b7a8k", "e1g1q", "a1a9", "0000", "e5d6 "})
+      EXPECT_EQ(FindLegalMove(context, text), NoMove) << fen << " " << text;
+    EXPECT_TRUE(SamePosition(context, before)) << fen;
+  }
 }
 
 TEST(Position, CrowdedPositionsFitTheMoveList) {

@@ -70,10 +70,7 @@ TEST(Search, RepeatingAPositionOfTheGameIsADraw) {
   // A queen down, white can only hope to repeat the position after h1g1.
   SearchContext game = FromFen("k7/8/8/8/8/8/q7/7K w - - 0 1");
   for (const char* text : {"h1g1", "a2a3", "g1h1", "a3a2"}) {
-    MoveList legal;
-    GenerateLegalMoves(game, legal);
-    for (int i = 0; i < legal.Count; ++i)
-      if (MoveText(legal.Moves[i]) == text) MakeSearchMove(game, legal.Moves[i]);
+    MakeSearchMove(game, FindLegalMove(game, text));
     game.Ply = 0;
   }
   ASSERT_EQ(game.Locks.size(), 4u);
@@ -99,4 +96,33 @@ TEST(Search, HonoursNodeLimitAndSearchMoves) {
   for (int i = 0; i < legal.Count; ++i)
     if (MoveText(legal.Moves[i]) == "a2a3") restricted.SearchMoves.Moves[restricted.SearchMoves.Count++] = legal.Moves[i];
   EXPECT_EQ(MoveText(Think(start, restricted).Best), "a2a3");
+}
+
+TEST(Search, CheckmateBeatsTheFiftyMoveRule) {
+  SearchResult mate = SearchDepth("7k/8/6K1/8/8/8/8/R7 w - - 99 80", 3);
+  EXPECT_EQ(MoveText(mate.Best), "a1a8");
+  EXPECT_EQ(mate.Score, MateIn(1));
+  // No mate in one: every move reaches the hundredth half-move and draws.
+  EXPECT_EQ(SearchDepth("7k/8/5K2/8/8/8/8/R7 w - - 99 80", 4).Score, 0);
+  EXPECT_EQ(SearchDepth("7k/8/5K2/8/8/8/8/R7 w - - 97 80", 4).Score, MateIn(2));
+  // Reached on the hundredth half-move: checkmate is mate, stalemate a draw.
+  EXPECT_EQ(SearchDepth("R6k/8/6K1/8/8/8/8/8 b - - 100 80", 3).Score, -MateScore);
+  EXPECT_EQ(SearchDepth("7k/5Q2/6K1/8/8/8/8/8 b - - 100 80", 3).Score, 0);
+}
+
+TEST(Search, CompletesDepthOneWhateverTheClock) {
+  const char* kiwipete = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
+  Move depthOne = SearchDepth(kiwipete, 1).Best;
+  for (int64_t left : {0, 1, 20}) {
+    SearchLimits limits;
+    limits.Time[White] = limits.Time[Black] = left;
+    SearchResult result = Think(FromFen(kiwipete), limits);
+    EXPECT_EQ(result.Depth, 1) << left;
+    EXPECT_EQ(result.Best, depthOne) << left;
+  }
+  SearchLimits limits;
+  limits.MoveTime = 1;
+  SearchResult result = Think(FromFen(kiwipete), limits);
+  EXPECT_EQ(result.Depth, 1);
+  EXPECT_EQ(result.Best, depthOne);
 }

@@ -129,3 +129,14 @@ TEST_F(TablebaseSearch, NoProbesBeyondTheLimit) {
   EXPECT_EQ(Run(3).TbHits, 0u);
   EXPECT_EQ(Probes, 0);
 }
+
+TEST_F(TablebaseSearch, NoProbesFarFromTheEndgame) {
+  TablebasePieces = 32;  // the stand-in covers every position
+  ASSERT_EQ(SetupFen(root, "r3k3/pppp4/8/8/8/8/PPPP4/R3K3 w - - 0 1"), nullptr);
+  Run(2);
+  EXPECT_GT(Probes, 0);
+  Probes = 0;
+  ASSERT_EQ(SetupFen(root, "rn2k3/pppp4/8/8/8/8/PPPP4/R3K3 w - - 0 1"), nullptr);  // 13 men
+  Run(2);
+  EXPECT_EQ(Probes, 0);
+}

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 #include "support/engine_process.h"
@@ -83,6 +84,49 @@ TEST_F(Session, InfiniteSearchWaitsForStopAndAnswersIsready) {
   EXPECT_EQ(BestMove("stop"), "bestmove a1a8");
 }
 
+// Milliseconds from writing the command to reading the line that starts with answer: the
+// median of 21 tries, each after the engine has waited idle for a while.
+double MedianAnswerMs(EngineProcess& engine, const std::function<void()>& prepare, const std::string& command,
+                      const std::string& answer) {
+  std::vector<double> times;
+  for (int i = 0; i < 21; ++i) {
+    prepare();
+    std::this_thread::sleep_for(std::chrono::microseconds(20000 + 1700 * i));
+    auto start = std::chrono::steady_clock::now();
+    engine.Send(command);
+    if (!engine.WaitForPrefix(answer)) return 1e9;
+    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::nth_element(times.begin(), times.begin() + 10, times.end());
+  return times[10];
+}
+
+TEST_F(Session, ReadsCommandsAsTheyArrive) {
+  engine.Send("position startpos");
+  EXPECT_LT(MedianAnswerMs(engine, [] {}, "go depth 1", "bestmove"), 2.5);
+  // A finished infinite search takes "stop" at once too.
+  engine.Send(MateInOne);
+  auto infinite = [&] {
+    engine.Send("go infinite");
+    engine.WaitForPrefix("info depth");
+  };
+  EXPECT_LT(MedianAnswerMs(engine, infinite, "stop", "bestmove"), 2.5);
+}
+
+TEST_F(Session, EmptyOrOverdrawnClockStillSearchesDepthOne) {
+  engine.Send("position fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+  std::string depthOne = BestMove("go depth 1");
+  for (const char* go : {"go wtime 0 btime 0", "go wtime 20 btime 20", "go wtime -15 btime -15", "go movetime 1",
+                         "go wtime 1 btime 1 winc 5000 binc 5000"}) {
+    size_t first = engine.Lines().size();
+    EXPECT_EQ(BestMove(go), depthOne) << go;
+    std::vector<std::string> lines(engine.Lines().begin() + first, engine.Lines().end());
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](auto& line) { return line.rfind("info depth 1 ", 0) == 0; }))
+        << go;
+    for (const auto& line : lines) EXPECT_FALSE(Has(line, "info string")) << go << ": " << line;
+  }
+}
+
 TEST_F(Session, QuitDuringASearchEndsWithStatusZero) {
   engine.Send("go infinite");
   ASSERT_TRUE(engine.WaitForPrefix("info depth"));
@@ -96,6 +140,14 @@ TEST_F(Session, EndOfInputEndsWithStatus255) {
 }
 
 TEST_F(Session, EndOfInputDuringASearchEndsIt) {
+  engine.Send("go infinite");
+  ASSERT_TRUE(engine.WaitForPrefix("info depth"));
+  engine.CloseInput();
+  EXPECT_EQ(engine.WaitForExit(3000), 255);
+}
+
+TEST_F(Session, EndOfInputWhileAFinishedSearchWaitsEndsIt) {
+  engine.Send(MateInOne);
   engine.Send("go infinite");
   ASSERT_TRUE(engine.WaitForPrefix("info depth"));
   engine.CloseInput();
