@@ -91,10 +91,7 @@ TEST(Search, HonoursNodeLimitAndSearchMoves) {
   SearchContext start = FromFen(StartFen);
   SearchLimits restricted;
   restricted.Depth = 3;
-  MoveList legal;
-  GenerateLegalMoves(start, legal);
-  for (int i = 0; i < legal.Count; ++i)
-    if (MoveText(legal.Moves[i]) == "a2a3") restricted.SearchMoves.Moves[restricted.SearchMoves.Count++] = legal.Moves[i];
+  restricted.SearchMoves.Moves[restricted.SearchMoves.Count++] = FindLegalMove(start, "a2a3");
   EXPECT_EQ(MoveText(Think(start, restricted).Best), "a2a3");
 }
 
